@@ -1,0 +1,25 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace zeltavor {
+
+// A run-time error as the handlers know it: it ends the running handler, is
+// reported to the user with its message, and ends the program. Only the
+// Resize handling swallows it, statement by statement.
+class RuntimeError : public std::runtime_error {
+public:
+    RuntimeError(int number, const std::string& message)
+        : std::runtime_error(message), number_(number) {}
+    int number() const { return number_; }
+
+private:
+    int number_;
+};
+
+RuntimeError OverflowError();
+RuntimeError TypeMismatchError();
+RuntimeError DivisionByZeroError();
+
+}  // namespace zeltavor

@@ -1,0 +1,98 @@
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <string>
+
+#include "app/controls.h"
+#include "app/platform.h"
+
+namespace zeltavor {
+
+// The one window of the program: its controls, its seven state variables and
+// its handlers. The handlers live in the files of their subsystems.
+class Form1 {
+public:
+    explicit Form1(Platform& platform);
+
+    // --- window properties (twips) ---
+    const std::string Caption = "Zeltavor";
+    const Rgb BackColor{192, 192, 192};
+    Picture BackgroundPicture = Picture::None;
+    float Left = 0;
+    float Top = 0;
+    bool Visible = false;
+    float Width() const { return width_; }
+    float Height() const { return height_; }
+    float ScaleWidth() const { return width_; }  // no border: client = outer size
+    float ScaleHeight() const { return height_; }
+    // Snap to whole pixels; a change runs Resize before the assignment returns.
+    void SetWidth(float twips);
+    void SetHeight(float twips);
+
+    // --- controls on the window, front to back ---
+    Frame Frame1;
+    Label lblHDRAM;
+    Image imgDot0;
+    Image ImgDot1;
+    Image ImgMitte;
+    Image Image2;
+    Label MEMTOP;
+    Label MEMLeft;
+    Label lbl_MEM;
+    Line SecZ;  // the needle, drawn behind everything else
+
+    // --- controls inside Frame1, front to back ---
+    Button cmd_clear;
+    Button cmd_aus;
+    Button cmd_auto;
+    TextBox Monis;
+    Button cmd_weiter;
+    Timer Timer2;
+    Timer Timer1;
+    TextBox txtHeight;
+    std::map<int, Label> Label4;  // members 0, 1 and 3
+    Image cmd_EXIT;
+    Label Label3;
+
+    // --- state ---
+    float CenterX = 0;
+    float CenterY = 0;
+    float NeedleLen = 0;
+    std::int32_t DragX = 0;
+    std::int32_t DragY = 0;
+    double Percent = 0;
+    std::int16_t SweepCount = 0;
+
+    // --- start-up ---
+    void Load();
+
+    // --- gauge ---
+    void MemoryCheck();
+    void Drehen(const double& dPos);
+    void Timer1_Timer();
+    void Timer2_Timer();
+
+    // --- layout ---
+    void Resize();
+    void PositionElemente();
+
+    const Platform& platform() const { return platform_; }
+
+private:
+    void DiskCheck();
+    void ShowNoReading();
+    void SampleSource();
+    void StartSweep();
+
+    Platform& platform_;
+    float width_ = 0;
+    float height_ = 0;
+};
+
+// The scale: percentage to needle position in dial steps.
+double ScalePosition(double percent);
+// Readings above 60 % take less of the dial.
+double Compress(double percent);
+
+}  // namespace zeltavor

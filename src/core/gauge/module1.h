@@ -1,0 +1,17 @@
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+#include "app/conversions.h"
+#include "app/platform.h"
+
+// Free space and total size of a drive in MB or GB, four decimal places.
+namespace zeltavor::Module1 {
+
+// Nothing when the drive cannot be made current or the query fails, so that a
+// failure is never mistaken for an empty or a full disk.
+std::optional<Currency> DiskFreeSpace(Drives& drives, std::string_view sDrive, bool bInGB, bool bWhole);
+std::optional<Currency> DiskTotalSpace(Drives& drives, std::string_view sDrive, bool bInGB, bool bWhole);
+
+}  // namespace zeltavor::Module1

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "app/platform.h"
+
+namespace zeltavor::linux_platform {
+
+// The memory load as 100 x (MemTotal - MemAvailable) / MemTotal, rounded;
+// nothing when the text lacks either figure or they make no sense.
+std::optional<std::uint32_t> MemoryLoadFromMeminfo(std::string_view meminfo);
+
+class LinuxMemoryStatus final : public MemoryStatus {
+public:
+    explicit LinuxMemoryStatus(std::string meminfoPath = "/proc/meminfo");
+    // Falls back to sysinfo(2) when the file cannot be read or understood.
+    std::optional<std::uint32_t> MemoryLoad() override;
+
+private:
+    std::string meminfoPath_;
+};
+
+}  // namespace zeltavor::linux_platform

@@ -1,0 +1,46 @@
+#include <QApplication>
+#include <QLocale>
+#include <cstdio>
+#include <cstdlib>
+
+#include "drives.h"
+#include "gauge_window.h"
+#include "key_state.h"
+#include "memory_status.h"
+#include "qt_screen.h"
+#include "x_server.h"
+
+namespace {
+
+_XDisplay* QtX11Display() {
+    if (auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>()) return x11->display();
+    return nullptr;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // A Wayland client can neither place itself nor stay on top: use X11 (XWayland).
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "xcb");
+    // Qt's X11 back-end aborts without a server; say instead how to get one.
+    if (qgetenv("QT_QPA_PLATFORM") == "xcb" && !zeltavor::linux_platform::XServerReachable()) {
+        const char* display = std::getenv("DISPLAY");
+        std::fprintf(stderr,
+                     "zeltavor: kein X-Server erreichbar (DISPLAY=%s) – bitte in einer grafischen Sitzung "
+                     "starten oder unter einem virtuellen X-Server, z. B. mit: xvfb-run zeltavor\n",
+                     display && *display ? display : "nicht gesetzt");
+        return 1;
+    }
+
+    QApplication app(argc, argv);
+    zeltavor::qt::QtScreen screen;
+    zeltavor::linux_platform::LinuxMemoryStatus memory;
+    zeltavor::linux_platform::LinuxDrives drives;
+    zeltavor::linux_platform::X11KeyState keys(QtX11Display());
+    zeltavor::Platform platform{screen, memory, drives, keys,
+                                {QLocale::system().decimalPoint().toStdString()}};
+
+    zeltavor::qt::GaugeWindow window(platform);
+    window.show();
+    return app.exec();
+}

@@ -1,0 +1,78 @@
+#pragma once
+
+#include <deque>
+#include <optional>
+#include <string>
+
+#include "app/form1.h"
+#include "app/platform.h"
+
+namespace zeltavor::testing {
+
+// A 1024 x 768 pixel primary screen at 96 dots per inch.
+class FakeScreen final : public Screen {
+public:
+    float widthPixels = 1024, heightPixels = 768, twipsPerPixel = 15;
+    float Width() const override { return widthPixels * twipsPerPixel; }
+    float Height() const override { return heightPixels * twipsPerPixel; }
+    float TwipsPerPixelX() const override { return twipsPerPixel; }
+    float TwipsPerPixelY() const override { return twipsPerPixel; }
+};
+
+class FakeMemory final : public MemoryStatus {
+public:
+    std::optional<std::uint32_t> load = 45;
+    int queries = 0;
+    std::optional<std::uint32_t> MemoryLoad() override {
+        ++queries;
+        return load;
+    }
+};
+
+class FakeDrives final : public Drives {
+public:
+    std::optional<DiskGeometry> geometry = DiskGeometry{1, 4096, 1'000'000, 25'000'000};
+    std::string current;
+    int queries = 0;
+    bool MakeDriveCurrent(std::string_view drive) override {
+        if (drive != "C:") return false;
+        current = drive;
+        return true;
+    }
+    std::optional<DiskGeometry> CurrentDriveGeometry() override {
+        ++queries;
+        return current == "C:" ? geometry : std::nullopt;
+    }
+};
+
+// Answers queued values, then 0 (key up).
+class FakeKeys final : public KeyState {
+public:
+    std::deque<std::int16_t> answers;
+    int queries = 0;
+    std::int16_t GetAsyncKeyState(int virtualKey) override {
+        ++queries;
+        if (virtualKey != VK_F12 || answers.empty()) return 0;
+        const std::int16_t answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+};
+
+// A window with fake facilities, as the platform creates it.
+struct FormFixture {
+    FakeScreen screen;
+    FakeMemory memory;
+    FakeDrives drives;
+    FakeKeys keys;
+    Platform platform{screen, memory, drives, keys, {"."}};
+    Form1 form{platform};
+};
+
+// The needle's direction in degrees clockwise from twelve o'clock, [0, 360).
+double NeedleDirection(const Form1& form);
+
+// Runs Timer2 until it hands over to Timer1; returns the number of ticks.
+int RunSweep(Form1& form);
+
+}  // namespace zeltavor::testing
