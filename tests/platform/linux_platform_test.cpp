@@ -83,12 +83,18 @@ TEST(Drives, SystemDriveIsTheRootFileSystemAndAgreesWithDf) {
     EXPECT_NEAR(form.Percent, 100 * (size - avail) / size, 0.05);
 }
 
-TEST(KeyState, TwoPollsGiveTheAsynchronousKeyBits) {
-    EXPECT_EQ(AsyncKeyState(false, false), 0);
-    EXPECT_EQ(AsyncKeyState(false, true), 0);
-    EXPECT_EQ(AsyncKeyState(true, false), -32767);  // 0x8001: a fresh press
-    EXPECT_EQ(AsyncKeyState(true, true), std::int16_t(0x8000));  // held
-    EXPECT_EQ(X11KeyState(nullptr).GetAsyncKeyState(VK_F12), 0);
+TEST(KeyState, PressesAndReleasesGiveTheAsynchronousKeyBits) {
+    KeyLatch f12;
+    EXPECT_EQ(f12.Query(), 0);
+    f12.Press();
+    EXPECT_EQ(f12.Query(), -32767);  // 0x8001: down, pressed since the last query
+    EXPECT_EQ(f12.Query(), std::int16_t(0x8000));  // held: no new press
+    f12.Release();
+    EXPECT_EQ(f12.Query(), 0);
+    f12.Press();
+    f12.Release();
+    EXPECT_EQ(f12.Query(), 0x0001);  // pressed and released between two queries
+    EXPECT_EQ(f12.Query(), 0);
 }
 
 }  // namespace

@@ -6,21 +6,43 @@ typedef struct _XDisplay Display;
 
 namespace zeltavor::linux_platform {
 
-// The answer of an asynchronous key query from two polls: down now gives the
-// top bit; down now but not at the previous poll counts as pressed since then.
-// A press released between two polls is not seen by polling and reads 0.
-std::int16_t AsyncKeyState(bool downNow, bool downAtPreviousQuery);
+// The asynchronous key bits kept from a key's presses and releases: bit 15
+// while it is down, bit 0 when it was pressed since the previous query.
+class KeyLatch {
+public:
+    void Press() {
+        down_ = true;
+        pressedSinceQuery_ = true;
+    }
+    void Release() { down_ = false; }
+    std::int16_t Query();
 
-// The global key state through Xlib, independent of which window has focus.
+private:
+    bool down_ = false;
+    bool pressedSinceQuery_ = false;
+};
+
+// F12 on the whole X display, whichever window has the focus. Raw key events
+// of the X input extension feed the latch, so an idle gauge sends the server
+// nothing; without the extension the keymap is polled at each query.
 class X11KeyState final : public KeyState {
 public:
-    explicit X11KeyState(Display* display);
+    X11KeyState();  // its own connection to $DISPLAY; never down without one
+    ~X11KeyState() override;
+    X11KeyState(const X11KeyState&) = delete;
+    X11KeyState& operator=(const X11KeyState&) = delete;
+
     std::int16_t GetAsyncKeyState(int virtualKey) override;
 
 private:
-    Display* display_;
-    unsigned char f12Code_;
-    bool f12DownAtPreviousQuery_ = false;
+    void TakeQueuedKeyEvents();
+    void PollKeymap();
+
+    Display* display_ = nullptr;
+    int inputExtension_ = -1;  // opcode of XInput2, -1 when the server lacks it
+    unsigned char f12Code_ = 0;
+    bool polledDown_ = false;
+    KeyLatch f12_;
 };
 
 }  // namespace zeltavor::linux_platform

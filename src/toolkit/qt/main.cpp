@@ -12,11 +12,6 @@
 
 namespace {
 
-_XDisplay* QtX11Display() {
-    if (auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>()) return x11->display();
-    return nullptr;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -36,7 +31,7 @@ int main(int argc, char** argv) {
     zeltavor::qt::QtScreen screen;
     zeltavor::linux_platform::LinuxMemoryStatus memory;
     zeltavor::linux_platform::LinuxDrives drives;
-    zeltavor::linux_platform::X11KeyState keys(QtX11Display());
+    zeltavor::linux_platform::X11KeyState keys;
     zeltavor::Platform platform{screen, memory, drives, keys,
                                 {QLocale::system().decimalPoint().toStdString()}};
 

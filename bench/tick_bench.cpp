@@ -1,0 +1,45 @@
+// Time of one refresh tick through the core with the real Linux sampler, for
+// each source, the F12 query included (with $DISPLAY set it reads the X
+// server's key events as the running gauge does).
+
+#include <benchmark/benchmark.h>
+
+#include "app/form1.h"
+#include "drives.h"
+#include "key_state.h"
+#include "memory_status.h"
+
+namespace {
+
+using namespace zeltavor;
+
+class BenchScreen final : public zeltavor::Screen {
+public:
+    float Width() const override { return 1920 * 15.0f; }
+    float Height() const override { return 1080 * 15.0f; }
+    float TwipsPerPixelX() const override { return 15; }
+    float TwipsPerPixelY() const override { return 15; }
+};
+
+void RefreshTick(benchmark::State& state, const char* caption) {
+    BenchScreen screen;
+    linux_platform::LinuxMemoryStatus memory;
+    linux_platform::LinuxDrives drives;
+    linux_platform::X11KeyState keys;
+    Platform platform{screen, memory, drives, keys, {"."}};
+    Form1 form(platform);
+    form.lblHDRAM.Caption = caption;
+    form.Load();
+    while (form.Timer2.Enabled()) form.Timer2_Timer();
+    for (auto _ : state) {
+        form.Timer1_Timer();
+        benchmark::DoNotOptimize(form.SecZ);
+    }
+}
+
+BENCHMARK_CAPTURE(RefreshTick, memory, "RAM")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(RefreshTick, disk, "HD")->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
