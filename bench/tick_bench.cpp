@@ -6,6 +6,7 @@
 
 #include "app/form1.h"
 #include "drives.h"
+#include "fakes.h"
 #include "key_state.h"
 #include "memory_status.h"
 
@@ -13,21 +14,15 @@ namespace {
 
 using namespace zeltavor;
 
-class BenchScreen final : public zeltavor::Screen {
-public:
-    float Width() const override { return 1920 * 15.0f; }
-    float Height() const override { return 1080 * 15.0f; }
-    float TwipsPerPixelX() const override { return 15; }
-    float TwipsPerPixelY() const override { return 15; }
-};
-
 void RefreshTick(benchmark::State& state, const char* caption) {
-    BenchScreen screen;
+    testing::FakeScreen screen;
+    testing::FakeSettings settings;
+    testing::FakeDesktop desktop;
     linux_platform::LinuxMemoryStatus memory;
     linux_platform::LinuxDrives drives;
     linux_platform::X11KeyState keys;
-    Platform platform{screen, memory, drives, keys, {"."}};
-    Form1 form(platform);
+    Platform platform{screen, memory, drives, keys, settings, {"."}};
+    Form1 form(platform, desktop);
     form.lblHDRAM.Caption = caption;
     form.Load();
     while (form.Timer2.Enabled()) form.Timer2_Timer();

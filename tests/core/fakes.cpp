@@ -3,7 +3,34 @@
 #include <cmath>
 #include <numbers>
 
+#include "app/errors.h"
+
 namespace zeltavor::testing {
+
+namespace {
+std::string Path(std::string_view application, std::string_view section, std::string_view key) {
+    return std::string(application) + "/" + std::string(section) + "/" + std::string(key);
+}
+}  // namespace
+
+std::optional<std::string> FakeSettings::Read(std::string_view application, std::string_view section,
+                                              std::string_view key) {
+    const auto found = values.find(Path(application, section, key));
+    if (found == values.end()) return std::nullopt;
+    return found->second;
+}
+
+void FakeSettings::Write(std::string_view application, std::string_view section, std::string_view key,
+                         std::string_view value) {
+    if (refuseWrites) throw RuntimeError(75, "refused");
+    values[Path(application, section, key)] = value;
+    writes.emplace_back(key);
+}
+
+std::string FakeSettings::Stored(const std::string& key) const {
+    const auto found = values.find("MEM/Optionen/" + key);
+    return found == values.end() ? "<missing>" : found->second;
+}
 
 double NeedleDirection(const Form1& form) {
     const double dx = form.SecZ.X2 - form.SecZ.X1;

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <deque>
+#include <map>
+#include <vector>
 #include <optional>
 #include <string>
 
@@ -59,14 +61,39 @@ public:
     }
 };
 
+// Keeps "application/section/key" to text; remembers the order of writes.
+class FakeSettings final : public SettingsStore {
+public:
+    std::map<std::string, std::string> values;
+    std::vector<std::string> writes;  // the keys, in the order written
+    bool refuseWrites = false;
+    std::optional<std::string> Read(std::string_view application, std::string_view section,
+                                    std::string_view key) override;
+    void Write(std::string_view application, std::string_view section, std::string_view key,
+               std::string_view value) override;
+    // The stored value under MEM/Optionen, or "<missing>".
+    std::string Stored(const std::string& key) const;
+    void Put(const std::string& key, std::string value) { values["MEM/Optionen/" + key] = std::move(value); }
+};
+
+class FakeDesktop final : public Desktop {
+public:
+    int topWindowCalls = 0;
+    std::vector<RoundRectRegion> regions;
+    void TopWindow() override { ++topWindowCalls; }
+    void SetWindowRgn(const RoundRectRegion& region) override { regions.push_back(region); }
+};
+
 // A window with fake facilities, as the platform creates it.
 struct FormFixture {
     FakeScreen screen;
     FakeMemory memory;
     FakeDrives drives;
     FakeKeys keys;
-    Platform platform{screen, memory, drives, keys, {"."}};
-    Form1 form{platform};
+    FakeSettings settings;
+    FakeDesktop desktop;
+    Platform platform{screen, memory, drives, keys, settings, {"."}};
+    Form1 form{platform, desktop};
 };
 
 // The needle's direction in degrees clockwise from twelve o'clock, [0, 360).

@@ -69,7 +69,7 @@ TEST_P(Sweep, EndsWhenTheCounterReachesTheReading) {
     FormFixture f;
     f.memory.load = c.memoryLoad;
     f.drives.geometry = c.disk;
-    f.form.lblHDRAM.Caption = c.caption;
+    f.settings.Put("lblHDRAM.Caption", c.caption);
     f.form.Load();
     ASSERT_TRUE(f.form.Timer2.Enabled());
     EXPECT_EQ(f.form.Timer2.Interval(), 30);
@@ -120,6 +120,7 @@ TEST(Sweep, ARestartBeginsAgainFromZero) {
 
 TEST(F12, OnlyAFreshPressSnapsToTheTopRightCorner) {
     FormFixture f;
+    f.settings.Put("txtHeight", "2220");
     f.form.Load();
     RunSweep(f.form);
     EXPECT_EQ(f.keys.queries, 0);  // not watched during the sweep

@@ -36,6 +36,7 @@ INSTANTIATE_TEST_SUITE_P(Sizes, SquareLayout,
 
 TEST(Layout, DefaultInstrumentPlacesEveryElement) {
     FormFixture f;
+    f.settings.Put("txtHeight", "2220");
     f.form.Load();
     EXPECT_EQ(f.form.ImgMitte.Left, 990);
     EXPECT_EQ(f.form.ImgMitte.Top, 990);

@@ -60,7 +60,7 @@ TEST(DiskCheck, UsedShareWithTheLocalesSeparator) {
 
 TEST(FailedReading, ShowsNoNumberAndTheNextTickTriesAgain) {
     FormFixture f;
-    f.form.lblHDRAM.Caption = "HD";
+    f.settings.Put("lblHDRAM.Caption", "HD");
     f.form.Load();
     f.drives.geometry.reset();
     EXPECT_EQ(RunSweep(f.form), 1);  // no reading: the sweep ends at once

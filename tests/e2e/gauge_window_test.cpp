@@ -8,7 +8,7 @@
 #include "app/conversions.h"
 #include "app/form1.h"
 #include "memory_status.h"
-#include "x11_session.h"
+#include "gauge_fixture.h"
 
 namespace zeltavor::e2e {
 namespace {
@@ -47,16 +47,12 @@ double AngleBetween(double a, double b) {
     return std::min(d, 360 - d);
 }
 
-class GaugeWindowTest : public ::testing::Test {
+// The instrument at 2220 twips, its dial's natural size.
+class GaugeWindowTest : public GaugeFixture {
 protected:
-    XSession x;
-    GaugeProcess gauge;
-    XWindow window = 0;
-
     void SetUp() override {
-        const auto found = x.WaitForWindow(gauge.pid(), 10s);
-        ASSERT_TRUE(found) << "the gauge's window did not appear";
-        window = *found;
+        WriteSettings("[Optionen]\ntxtHeight=2220\n");
+        Start();
     }
 
     // True once a screenshot shows the needle where the memory load, read

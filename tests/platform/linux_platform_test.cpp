@@ -70,8 +70,8 @@ TEST(Drives, SystemDriveIsTheRootFileSystemAndAgreesWithDf) {
 
     // The gauge's reading next to df's figures for "/", computed the same way.
     testing::FormFixture f;
-    Platform platform{f.screen, f.memory, drives, f.keys, {"."}};
-    Form1 form(platform);
+    Platform platform{f.screen, f.memory, drives, f.keys, f.settings, {"."}};
+    Form1 form(platform, f.desktop);
     form.lblHDRAM.Caption = "HD";
     form.Timer2_Timer();
     std::istringstream df(CommandOutput("LC_ALL=C df -B1 --output=size,avail /"));

@@ -53,7 +53,8 @@ constexpr Rgb kGrey{128, 128, 128};
 
 }  // namespace
 
-Form1::Form1(Platform& platform) : platform_(platform), width_(10875), height_(6150) {
+Form1::Form1(Platform& platform, Desktop& desktop)
+    : platform_(platform), desktop_(desktop), width_(10875), height_(6150) {
     Frame1.Left = 2460;
     Frame1.Top = -60;
     Frame1.Width = 4575;
@@ -115,22 +116,6 @@ void Form1::SetHeight(float twips) {
     if (snapped == height_) return;
     height_ = snapped;
     Resize();
-}
-
-void Form1::Load() {
-    BackgroundPicture = Image2.Content;
-    Top = 1000;
-    Left = 1000;
-    const float size = ToSingle(TextToDouble(txtHeight.Text, platform_.locale));
-    SetWidth(size);
-    SetHeight(size);
-    Percent = 0;
-    SweepCount = 0;
-    PositionElemente();
-    CenterX = CenterY = ScaleHeight() / 2;
-    SecZ.X1 = CenterX;
-    SecZ.Y1 = CenterY;
-    StartSweep();
 }
 
 }  // namespace zeltavor

@@ -13,7 +13,7 @@ namespace zeltavor {
 // its handlers. The handlers live in the files of their subsystems.
 class Form1 {
 public:
-    explicit Form1(Platform& platform);
+    Form1(Platform& platform, Desktop& desktop);
 
     // --- window properties (twips) ---
     const std::string Caption = "Zeltavor";
@@ -22,6 +22,7 @@ public:
     float Left = 0;
     float Top = 0;
     bool Visible = false;
+    bool Unloaded = false;  // set by Unload; the front-end then ends the program
     float Width() const { return width_; }
     float Height() const { return height_; }
     float ScaleWidth() const { return width_; }  // no border: client = outer size
@@ -64,8 +65,11 @@ public:
     double Percent = 0;
     std::int16_t SweepCount = 0;
 
-    // --- start-up ---
+    // --- start-up and shut-down ---
     void Load();
+    void Unload();
+    void cmd_EXIT_Click();
+    void TopWindow();
 
     // --- gauge ---
     void MemoryCheck();
@@ -73,19 +77,31 @@ public:
     void Timer1_Timer();
     void Timer2_Timer();
 
-    // --- layout ---
+    // --- shape, layout, mouse ---
+    void Eckig();
     void Resize();
     void PositionElemente();
+    void MouseDown(int Button, int Shift, float X, float Y);
+    void MouseMove(int Button, int Shift, float X, float Y);
+    void MouseUp();
+    void DblClick();
 
     const Platform& platform() const { return platform_; }
 
 private:
+    void Rund();
+    void SetOutline(std::int32_t ellipse);
+    std::string GetSetting(const char* key, const char* defaultText);
+    std::string GetSettingIf(const char* key, const char* defaultText, bool (*usable)(double));
+    void SaveSetting(const char* key, const std::string& value);
+    double MonitorCount() const;
     void DiskCheck();
     void ShowNoReading();
     void SampleSource();
     void StartSweep();
 
     Platform& platform_;
+    Desktop& desktop_;
     float width_ = 0;
     float height_ = 0;
 };

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "app/conversions.h"
@@ -56,12 +57,45 @@ public:
     virtual std::int16_t GetAsyncKeyState(int virtualKey) = 0;
 };
 
+// The per-user store of text values, addressed by application, section and key.
+class SettingsStore {
+public:
+    virtual ~SettingsStore() = default;
+    // The stored text, also an empty one; nothing when the key is missing or
+    // what is stored cannot be read as text.
+    virtual std::optional<std::string> Read(std::string_view application, std::string_view section,
+                                            std::string_view key) = 0;
+    // Reaches the disk before it returns; a refused write raises a RuntimeError
+    // that names the store and the reason.
+    virtual void Write(std::string_view application, std::string_view section, std::string_view key,
+                       std::string_view value) = 0;
+};
+
 struct Platform {
     Screen& screen;
     MemoryStatus& memory;
     Drives& drives;
     KeyState& keys;
+    SettingsStore& settings;
     NumberLocale locale;
+};
+
+// A window outline in pixels of the window: a rectangle whose corners are
+// rounded by an ellipse, which the window system clamps to the rectangle.
+struct RoundRectRegion {
+    std::int32_t left = 0, top = 0, right = 0, bottom = 0;
+    std::int32_t ellipseWidth = 0, ellipseHeight = 0;
+    friend bool operator==(const RoundRectRegion&, const RoundRectRegion&) = default;
+};
+
+// What the window asks of the desktop it lives on; the front-end provides it.
+class Desktop {
+public:
+    virtual ~Desktop() = default;
+    // Above all ordinary windows, without moving, resizing or activating it.
+    virtual void TopWindow() = 0;
+    // The outline from now on; redrawn at once.
+    virtual void SetWindowRgn(const RoundRectRegion& region) = 0;
 };
 
 }  // namespace zeltavor

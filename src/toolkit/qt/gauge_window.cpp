@@ -1,25 +1,21 @@
 #include "gauge_window.h"
 
+#include <QCloseEvent>
+#include <QCoreApplication>
 #include <QMessageBox>
-#include <QPainter>
+#include <QMouseEvent>
+#include <QPainterPath>
+#include <cmath>
 #include <cstdio>
+#include <limits>
 
 #include "app/errors.h"
+#include "control_painter.h"
 #include "pictures.h"
 
 namespace zeltavor::qt {
 
 namespace {
-
-QColor ToQColor(Rgb colour) { return QColor(colour.r, colour.g, colour.b); }
-
-QFont ToQFont(const Font& font) {
-    // Metric-compatible stand-ins for the classic dialog fonts.
-    QFont qfont(font.family == Font::Family::Serif ? "Liberation Serif" : "Liberation Sans");
-    qfont.setPointSizeF(font.points);
-    qfont.setBold(font.bold);
-    return qfont;
-}
 
 Scene SceneOf(const Form1& form) {
     return {form.Width(), form.Height(), form.BackgroundPicture, form.SecZ,
@@ -27,20 +23,34 @@ Scene SceneOf(const Form1& form) {
             form.imgDot0, form.ImgDot1, form.ImgMitte, form.Image2};
 }
 
+// X11 holds window coordinates in 16 bits; a position beyond them is shown
+// at the nearest one it can hold.
+int ToWindowPixels(float twips, float twipsPerPixel) {
+    const double pixels = std::nearbyint(twips / twipsPerPixel);
+    return static_cast<int>(std::clamp(pixels, -32768.0, 32767.0));
+}
+
+// Mouse buttons as the handlers count them: 1 left, 2 right, 4 middle.
+int ButtonCode(Qt::MouseButtons buttons) {
+    return (buttons & Qt::LeftButton ? 1 : 0) | (buttons & Qt::RightButton ? 2 : 0) |
+           (buttons & Qt::MiddleButton ? 4 : 0);
+}
+
 }  // namespace
 
-GaugeWindow::GaugeWindow(Platform& platform) : form_(platform) {
+GaugeWindow::GaugeWindow(Platform& platform) : form_(platform, *this) {
     setWindowFlags(Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setWindowTitle(QString::fromStdString(form_.Caption));
     setWindowIcon(WindowIcon());
+    panel_ = new OptionsPanel(*this, form_, [this](const std::function<void()>& handler) { Dispatch(handler); });
     connect(&timer1_, &QTimer::timeout, this, [this] { Dispatch([this] { form_.Timer1_Timer(); }); });
     connect(&timer2_, &QTimer::timeout, this, [this] { Dispatch([this] { form_.Timer2_Timer(); }); });
     Dispatch([this] { form_.Load(); });
+    panel_->FirstInFocusOrder().setFocus();
 }
 
-template <typename Handler>
-void GaugeWindow::Dispatch(Handler handler) {
+void GaugeWindow::Dispatch(const std::function<void()>& handler) {
     try {
         handler();
     } catch (const RuntimeError& error) {
@@ -56,16 +66,24 @@ void GaugeWindow::Dispatch(Handler handler) {
     ApplyModel();
 }
 
-void GaugeWindow::ApplyModel() {
+QRect GaugeWindow::PixelGeometry() const {
     const auto& screen = form_.platform().screen;
-    const QRect geometry(RoundToInt32(form_.Left / screen.TwipsPerPixelX()),
-                         RoundToInt32(form_.Top / screen.TwipsPerPixelY()),
-                         RoundToInt32(form_.Width() / screen.TwipsPerPixelX()),
-                         RoundToInt32(form_.Height() / screen.TwipsPerPixelY()));
-    if (geometry != this->geometry()) setGeometry(geometry);
+    return {ToWindowPixels(form_.Left, screen.TwipsPerPixelX()), ToWindowPixels(form_.Top, screen.TwipsPerPixelY()),
+            ToWindowPixels(form_.Width(), screen.TwipsPerPixelX()),
+            ToWindowPixels(form_.Height(), screen.TwipsPerPixelY())};
+}
+
+void GaugeWindow::ApplyModel() {
+    if (form_.Unloaded) {
+        close();
+        QCoreApplication::quit();
+        return;
+    }
+    if (const QRect geometry = PixelGeometry(); geometry != this->geometry()) setGeometry(geometry);
     if (form_.Visible && !isVisible()) show();
     SyncTimer(form_.Timer1, timer1_, timer1Generation_);
     SyncTimer(form_.Timer2, timer2_, timer2Generation_);
+    panel_->ApplyModel();
     Scene scene = SceneOf(form_);
     if (scene != shown_) {
         shown_ = std::move(scene);
@@ -73,8 +91,7 @@ void GaugeWindow::ApplyModel() {
     }
 }
 
-// Every assignment to a model timer restarts its countdown, as it does on
-// the platforms the gauge was made for.
+// Every assignment to a model timer restarts its countdown.
 void GaugeWindow::SyncTimer(const Timer& model, QTimer& timer, unsigned& generation) {
     if (model.Generation() == generation) return;
     generation = model.Generation();
@@ -82,6 +99,18 @@ void GaugeWindow::SyncTimer(const Timer& model, QTimer& timer, unsigned& generat
         timer.start(model.Interval());
     else
         timer.stop();
+}
+
+void GaugeWindow::TopWindow() { raise(); }
+
+void GaugeWindow::SetWindowRgn(const RoundRectRegion& region) {
+    const QRectF rect(region.left, region.top, region.right - region.left, region.bottom - region.top);
+    // The corner ellipse can be no larger than the rectangle.
+    const double radiusX = std::min<double>(region.ellipseWidth, rect.width()) / 2;
+    const double radiusY = std::min<double>(region.ellipseHeight, rect.height()) / 2;
+    QPainterPath outline;
+    outline.addRoundedRect(rect, radiusX, radiusY);
+    setMask(QRegion(outline.toFillPolygon().toPolygon()));
 }
 
 void GaugeWindow::showEvent(QShowEvent* event) {
@@ -94,13 +123,60 @@ void GaugeWindow::showEvent(QShowEvent* event) {
     });
 }
 
-QPointF GaugeWindow::ToPixels(float x, float y) const {
-    const auto& screen = form_.platform().screen;
-    return {x / screen.TwipsPerPixelX(), y / screen.TwipsPerPixelY()};
+// The window manager closing the window, a logout or a termination signal:
+// the options are saved as when the red cross is clicked.
+void GaugeWindow::closeEvent(QCloseEvent* event) {
+    if (!form_.Unloaded) Dispatch([this] { form_.Unload(); });
+    event->accept();
 }
 
-QRectF GaugeWindow::ToPixels(float left, float top, float width, float height) const {
-    return {ToPixels(left, top), ToPixels(left + width, top + height)};
+// Relative to where the model put the window, so that a drag in progress does
+// not depend on when the window manager confirms the last move.
+QPointF GaugeWindow::ToTwips(const QMouseEvent& event) const {
+    const auto& screen = form_.platform().screen;
+    const QPointF inWindow = event.globalPosition() - PixelGeometry().topLeft();
+    return {static_cast<float>(inWindow.x() * screen.TwipsPerPixelX()),
+            static_cast<float>(inWindow.y() * screen.TwipsPerPixelY())};
+}
+
+// The source dots take their own clicks; the labels and the hub are disabled
+// and let the mouse through to the window.
+Image* GaugeWindow::DotAt(QPointF twips) {
+    for (Image* dot : {&form_.imgDot0, &form_.ImgDot1}) {
+        const bool inside = twips.x() >= dot->Left && twips.x() < dot->Left + dot->Width && twips.y() >= dot->Top &&
+                            twips.y() < dot->Top + dot->Height;
+        if (dot->Visible && dot->Enabled && inside) return dot;
+    }
+    return nullptr;
+}
+
+void GaugeWindow::mousePressEvent(QMouseEvent* event) {
+    const QPointF at = ToTwips(*event);
+    pressedDot_ = DotAt(at);
+    if (pressedDot_) return;
+    Dispatch([&] { form_.MouseDown(ButtonCode(event->button()), 0, at.x(), at.y()); });
+}
+
+void GaugeWindow::mouseMoveEvent(QMouseEvent* event) {
+    if (pressedDot_) return;
+    const QPointF at = ToTwips(*event);
+    Dispatch([&] { form_.MouseMove(ButtonCode(event->buttons()), 0, at.x(), at.y()); });
+}
+
+void GaugeWindow::mouseReleaseEvent(QMouseEvent* event) {
+    if (pressedDot_) {
+        pressedDot_ = nullptr;
+        return;
+    }
+    Dispatch([this] { form_.MouseUp(); });
+}
+
+// Qt delivers a double-click as press, release, double-click, release: the
+// handlers' own order, with the double-click in place of the second press.
+void GaugeWindow::mouseDoubleClickEvent(QMouseEvent* event) {
+    pressedDot_ = DotAt(ToTwips(*event));
+    if (pressedDot_) return;
+    Dispatch([this] { form_.DblClick(); });
 }
 
 void GaugeWindow::paintEvent(QPaintEvent*) {
@@ -114,41 +190,18 @@ void GaugeWindow::paintEvent(QPaintEvent*) {
             painter.drawPixmap(QPointF(0, 0), dial);
     }
     painter.setRenderHint(QPainter::Antialiasing);
-    const Line& needle = form_.SecZ;
-    painter.setPen(QPen(ToQColor(needle.Colour), needle.WidthPixels, Qt::SolidLine, Qt::RoundCap));
-    painter.drawLine(ToPixels(needle.X1, needle.Y1), ToPixels(needle.X2, needle.Y2));
-    // The windowless controls from back to front; the needle lies behind them all.
-    DrawLabel(painter, form_.lbl_MEM);
-    DrawLabel(painter, form_.MEMLeft);
-    DrawLabel(painter, form_.MEMTOP);
-    DrawImage(painter, form_.Image2);
-    DrawImage(painter, form_.ImgMitte);
-    DrawImage(painter, form_.ImgDot1);
-    DrawImage(painter, form_.imgDot0);
-    DrawLabel(painter, form_.lblHDRAM);
-}
-
-void GaugeWindow::DrawLabel(QPainter& painter, const Label& label) const {
-    if (!label.Visible) return;
-    const QRectF box = ToPixels(label.Left, label.Top, label.Width, label.Height);
-    if (!label.Transparent) painter.fillRect(box, ToQColor(form_.BackColor));
-    painter.setFont(ToQFont(label.LabelFont));
-    const int flags = (label.Centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop | Qt::TextWordWrap;
-    const QString text = QString::fromStdString(label.Caption);
-    if (!label.Enabled) {
-        // The classic disabled look: a light emboss under grey text.
-        painter.setPen(Qt::white);
-        painter.drawText(box.translated(1, 1), flags, text);
-        painter.setPen(QColor(128, 128, 128));
-    } else {
-        painter.setPen(ToQColor(label.ForeColor));
-    }
-    painter.drawText(box, flags, text);
-}
-
-void GaugeWindow::DrawImage(QPainter& painter, const Image& image) const {
-    if (!image.Visible) return;
-    painter.drawPixmap(ToPixels(image.Left, image.Top), PixmapOf(image.Content));
+    const auto& screen = form_.platform().screen;
+    ControlPainter controls(painter, screen.TwipsPerPixelX(), screen.TwipsPerPixelY(), form_.BackColor);
+    // The needle lies behind everything; then the windowless controls from back to front.
+    controls.Draw(form_.SecZ);
+    controls.Draw(form_.lbl_MEM);
+    controls.Draw(form_.MEMLeft);
+    controls.Draw(form_.MEMTOP);
+    controls.Draw(form_.Image2);
+    controls.Draw(form_.ImgMitte);
+    controls.Draw(form_.ImgDot1);
+    controls.Draw(form_.imgDot0);
+    controls.Draw(form_.lblHDRAM);
 }
 
 }  // namespace zeltavor::qt

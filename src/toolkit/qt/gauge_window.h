@@ -2,13 +2,16 @@
 
 #include <QTimer>
 #include <QWidget>
+#include <functional>
 #include <optional>
 
 #include "app/form1.h"
+#include "options_panel.h"
 
 namespace zeltavor::qt {
 
-// What the window shows; a change of any of it, and only that, repaints.
+// What the window shows of the model; a change of any of it, and only that,
+// repaints.
 struct Scene {
     float width = 0, height = 0;
     Picture background = Picture::None;
@@ -19,33 +22,41 @@ struct Scene {
 };
 
 // The real window for Form1: delivers events and timer ticks to the model and
-// then applies what changed to the screen.
-class GaugeWindow final : public QWidget {
+// then applies what changed to the screen. It is also the desktop the model
+// asks for its outline and its place on top.
+class GaugeWindow final : public QWidget, private Desktop {
 public:
     explicit GaugeWindow(Platform& platform);
-
-    Form1& form() { return form_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
+    // Desktop
+    void TopWindow() override;
+    void SetWindowRgn(const RoundRectRegion& region) override;
+
     // Runs one handler at the event boundary: an error is reported and ends
     // the program; otherwise the model's changes reach the real window.
-    template <typename Handler>
-    void Dispatch(Handler handler);
+    void Dispatch(const std::function<void()>& handler);
     void ApplyModel();
     void SyncTimer(const Timer& model, QTimer& timer, unsigned& generation);
-    QRectF ToPixels(float left, float top, float width, float height) const;
-    QPointF ToPixels(float x, float y) const;
-    void DrawLabel(QPainter& painter, const Label& label) const;
-    void DrawImage(QPainter& painter, const Image& image) const;
+    QRect PixelGeometry() const;
+    QPointF ToTwips(const QMouseEvent& event) const;
+    Image* DotAt(QPointF twips);
 
     Form1 form_;
+    OptionsPanel* panel_ = nullptr;
     QTimer timer1_, timer2_;
     unsigned timer1Generation_ = 0, timer2Generation_ = 0;
     std::optional<Scene> shown_;
+    Image* pressedDot_ = nullptr;
     bool firstShow_ = true;
 };
 

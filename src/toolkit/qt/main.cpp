@@ -8,6 +8,8 @@
 #include "key_state.h"
 #include "memory_status.h"
 #include "qt_screen.h"
+#include "qt_settings_store.h"
+#include "termination_signals.h"
 #include "x_server.h"
 
 namespace {
@@ -32,10 +34,12 @@ int main(int argc, char** argv) {
     zeltavor::linux_platform::LinuxMemoryStatus memory;
     zeltavor::linux_platform::LinuxDrives drives;
     zeltavor::linux_platform::X11KeyState keys;
-    zeltavor::Platform platform{screen, memory, drives, keys,
+    zeltavor::qt::QtSettingsStore settings;
+    zeltavor::Platform platform{screen, memory, drives, keys, settings,
                                 {QLocale::system().decimalPoint().toStdString()}};
 
     zeltavor::qt::GaugeWindow window(platform);
+    zeltavor::qt::CloseOnTerminationSignals(window);
     window.show();
     return app.exec();
 }

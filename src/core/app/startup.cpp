@@ -1,0 +1,85 @@
+#include <limits>
+
+#include "app/form1.h"
+
+namespace zeltavor {
+
+namespace {
+
+constexpr const char* kApplication = "MEM";
+constexpr const char* kSection = "Optionen";
+
+// A hand-edited count must not put the window beyond any screen.
+bool UsableMonitorCount(double count) { return count >= 0; }
+
+// Positions beyond the 32-bit range could not be dragged or stored again.
+bool UsablePosition(double twips) {
+    return twips >= std::numeric_limits<std::int32_t>::min() && twips <= std::numeric_limits<std::int32_t>::max();
+}
+
+}  // namespace
+
+void Form1::Load() {
+    lblHDRAM.Caption = GetSetting("lblHDRAM.Caption", "RAM");
+    if (lblHDRAM.Caption == "RAM") {
+        imgDot0.Visible = true;
+        ImgDot1.Visible = false;
+    }
+    if (lblHDRAM.Caption == "HD") {
+        imgDot0.Visible = false;
+        ImgDot1.Visible = true;
+    }
+    Monis.Text = GetSettingIf("Monis", "1", UsableMonitorCount);
+    if (TextToDouble(Monis.Text, platform_.locale) > 2) Monis.Text = "2";
+    txtHeight.Text = GetSetting("txtHeight", "1200");
+    if (!IsNumber(txtHeight.Text, platform_.locale)) txtHeight.Text = "2220";
+    if (TextToDouble(txtHeight.Text, platform_.locale) < 800) txtHeight.Text = "800";
+    if (TextToDouble(txtHeight.Text, platform_.locale) > 2500) txtHeight.Text = "2500";
+    BackgroundPicture = Image2.Content;
+    Top = ToSingle(TextToDouble(GetSettingIf("MEMTOP", "1000", UsablePosition), platform_.locale));
+    Left = ToSingle(TextToDouble(GetSettingIf("MEMLeft", "1000", UsablePosition), platform_.locale));
+    if (Top < 0) Top = 100;
+    const float rightLimit =
+        ToSingle(TextToDouble(Monis.Text, platform_.locale) * platform_.screen.Width() - 1200);
+    if (rightLimit < Left) Left = rightLimit;
+    SetWidth(ToSingle(TextToDouble(txtHeight.Text, platform_.locale)));
+    SetHeight(ToSingle(TextToDouble(txtHeight.Text, platform_.locale)));
+    Rund();
+    Percent = 0;
+    SweepCount = 0;
+    PositionElemente();
+    CenterX = CenterY = ScaleHeight() / 2;
+    SecZ.X1 = CenterX;
+    SecZ.Y1 = CenterY;
+    TopWindow();
+    StartSweep();
+}
+
+// The position is not saved here: every mouse button release saves it.
+void Form1::Unload() {
+    SaveSetting("txtHeight", txtHeight.Text);
+    SaveSetting("Monis", Monis.Text);
+    SaveSetting("lblHDRAM.Caption", lblHDRAM.Caption);
+    Unloaded = true;
+}
+
+void Form1::cmd_EXIT_Click() { Unload(); }
+
+void Form1::TopWindow() { desktop_.TopWindow(); }
+
+std::string Form1::GetSetting(const char* key, const char* defaultText) {
+    return platform_.settings.Read(kApplication, kSection, key).value_or(defaultText);
+}
+
+// A stored value that is not a number, or not a usable one, counts as missing.
+std::string Form1::GetSettingIf(const char* key, const char* defaultText, bool (*usable)(double)) {
+    std::string text = GetSetting(key, defaultText);
+    const auto value = ParseNumber(text, platform_.locale);
+    return value && usable(*value) ? text : defaultText;
+}
+
+void Form1::SaveSetting(const char* key, const std::string& value) {
+    platform_.settings.Write(kApplication, kSection, key, value);
+}
+
+}  // namespace zeltavor

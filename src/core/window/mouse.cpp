@@ -1,0 +1,64 @@
+#include "app/form1.h"
+
+namespace zeltavor {
+
+namespace {
+constexpr int kRightButton = 2;
+constexpr std::int32_t kSnap = 50;  // twips from an edge that snap onto it
+}  // namespace
+
+void Form1::MouseDown(int Button, int /*Shift*/, float X, float Y) {
+    DragX = RoundToInt32(X);
+    DragY = RoundToInt32(Y);
+    Label3.Caption = "K.Duvenrath 01.06.2010";
+    Label3.ForeColor = {128, 128, 128};
+    if (Button != kRightButton) return;
+
+    // The options view: the dial at natural size with the panel beside it.
+    SetWidth(7000);
+    SetHeight(2220);
+    BackgroundPicture = Image2.Content;
+    Eckig();
+    NeedleLen = 800;
+    CenterX = CenterY = ScaleHeight() / 2;
+    SecZ.X1 = CenterX;
+    SecZ.Y1 = CenterY;
+    SweepCount = 0;
+    PositionElemente();
+    lbl_MEM.Left = 750;
+    lbl_MEM.Top = 750;
+    StartSweep();
+}
+
+// Keeps the grabbed point under the mouse; snaps to the left, top and bottom
+// edges of the primary screen. The right is free while dragging.
+void Form1::MouseMove(int Button, int /*Shift*/, float X, float Y) {
+    if (Button <= 0) return;
+    std::int32_t newLeft = RoundToInt32(static_cast<double>(Left) + X - DragX);
+    if (newLeft < kSnap) newLeft = 0;
+    Left = static_cast<float>(newLeft);
+    std::int32_t newTop = RoundToInt32(static_cast<double>(Top) + Y - DragY);
+    if (newTop < kSnap) newTop = 0;
+    const double screenHeight = platform_.screen.Height();
+    if (newTop > screenHeight - kSnap - Height()) newTop = RoundToInt32(screenHeight - Height());
+    Top = static_cast<float>(newTop);
+}
+
+// Saves the position, then pulls a right edge beyond the monitors back; the
+// correction reaches the store with the next release.
+void Form1::MouseUp() {
+    MEMTOP.Caption = SingleToText(Top, platform_.locale);
+    MEMLeft.Caption = SingleToText(Left, platform_.locale);
+    SaveSetting("MEMTOP", MEMTOP.Caption);
+    SaveSetting("MEMLeft", MEMLeft.Caption);
+    const double span = MonitorCount() * platform_.screen.Width();
+    if (span < static_cast<double>(Left) + Width()) Left = ToSingle(span - Width());
+}
+
+void Form1::DblClick() { Left = ToSingle(MonitorCount() * platform_.screen.Width() - Width() - 10); }
+
+// The monitors stand side by side, each as wide as the primary screen; a
+// count that is not a number (an emptied box) counts as one monitor.
+double Form1::MonitorCount() const { return ParseNumber(Monis.Text, platform_.locale).value_or(1); }
+
+}  // namespace zeltavor

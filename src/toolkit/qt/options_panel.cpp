@@ -1,0 +1,107 @@
+#include "options_panel.h"
+
+#include <QMouseEvent>
+#include <QRegularExpressionValidator>
+#include <cmath>
+
+#include "control_painter.h"
+#include "pictures.h"
+
+namespace zeltavor::qt {
+
+OptionsPanel::OptionsPanel(QWidget& window, Form1& form, Dispatcher dispatch)
+    : QWidget(&window), form_(form), dispatch_(std::move(dispatch)) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);  // the hand cursor over the red cross
+    // Created in the focus order: size, "weiter", monitors, the autostart pair, clean-up.
+    txtHeight_ = AddTextBox(form_.txtHeight);
+    AddButton(form_.cmd_weiter, {});
+    AddTextBox(form_.Monis);
+    AddButton(form_.cmd_auto, {});
+    AddButton(form_.cmd_aus, {});
+    AddButton(form_.cmd_clear, {});
+    ApplyModel();
+}
+
+QRect OptionsPanel::PixelRect(const Control& control) const {
+    const auto& screen = form_.platform().screen;
+    const auto px = [](float twips, float perPixel) { return static_cast<int>(std::lround(twips / perPixel)); };
+    return {px(control.Left, screen.TwipsPerPixelX()), px(control.Top, screen.TwipsPerPixelY()),
+            px(control.Width, screen.TwipsPerPixelX()), px(control.Height, screen.TwipsPerPixelY())};
+}
+
+QPushButton* OptionsPanel::AddButton(const Button& model, const std::function<void()>& onClick) {
+    auto* button = new QPushButton(this);
+    button->setFont(ToQFont(model.ButtonFont));
+    if (onClick) connect(button, &QPushButton::clicked, this, [this, onClick] { dispatch_(onClick); });
+    buttons_.emplace_back(&model, button);
+    return button;
+}
+
+QLineEdit* OptionsPanel::AddTextBox(TextBox& model) {
+    auto* box = new QLineEdit(this);
+    box->setFont(ToQFont(Font{}));
+    box->setFrame(true);
+    // Whatever no key filter sees (paste, drag and drop, the selection) must
+    // still leave digits only.
+    box->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]*"), box));
+    connect(box, &QLineEdit::textEdited, this, [this, &model](const QString& text) {
+        dispatch_([&model, text] { model.Text = text.toStdString(); });
+    });
+    boxes_.emplace_back(&model, box);
+    return box;
+}
+
+void OptionsPanel::ApplyModel() {
+    setGeometry(PixelRect(form_.Frame1));
+    for (const auto& [model, button] : buttons_) {
+        button->setGeometry(PixelRect(*model));
+        button->setText(QString::fromStdString(model->Caption));
+        button->setVisible(model->Visible);
+    }
+    for (const auto& [model, box] : boxes_) {
+        box->setGeometry(PixelRect(*model));
+        const QString text = QString::fromStdString(model->Text);
+        if (box->text() != text) box->setText(text);
+    }
+    update();
+}
+
+void OptionsPanel::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), ToQColor(form_.Frame1.BackColor));
+    painter.setRenderHint(QPainter::Antialiasing);
+    const auto& screen = form_.platform().screen;
+    ControlPainter controls(painter, screen.TwipsPerPixelX(), screen.TwipsPerPixelY(), form_.Frame1.BackColor);
+    // The windowless controls from back to front.
+    controls.Draw(form_.Label4.at(0));
+    controls.Draw(form_.Label3);
+    controls.Draw(form_.cmd_EXIT);
+    controls.Draw(form_.Label4.at(1));
+    controls.Draw(form_.Label4.at(3));
+}
+
+bool OptionsPanel::OverExitCross(QPointF position) const {
+    return form_.cmd_EXIT.Visible && QRectF(PixelRect(form_.cmd_EXIT)).contains(position);
+}
+
+// A press on the panel stays with the panel: it neither drags the window nor
+// opens the options again.
+void OptionsPanel::mousePressEvent(QMouseEvent* event) {
+    exitPressed_ = event->button() == Qt::LeftButton && OverExitCross(event->position());
+    event->accept();
+}
+
+void OptionsPanel::mouseReleaseEvent(QMouseEvent* event) {
+    if (exitPressed_ && event->button() == Qt::LeftButton && OverExitCross(event->position()))
+        dispatch_([this] { form_.cmd_EXIT_Click(); });
+    exitPressed_ = false;
+    event->accept();
+}
+
+void OptionsPanel::mouseMoveEvent(QMouseEvent* event) {
+    setCursor(CursorOf(OverExitCross(event->position()) ? form_.cmd_EXIT.Pointer : MousePointer::Default));
+    event->accept();
+}
+
+}  // namespace zeltavor::qt

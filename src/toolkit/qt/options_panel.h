@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QWidget>
+#include <functional>
+#include <vector>
+
+#include "app/form1.h"
+
+namespace zeltavor::qt {
+
+// Frame1: the options panel beside the dial, seen once the window widens.
+// Buttons and text boxes are real widgets; labels and the red cross are drawn.
+class OptionsPanel final : public QWidget {
+public:
+    // Runs a handler of the model at the event boundary.
+    using Dispatcher = std::function<void(const std::function<void()>&)>;
+
+    OptionsPanel(QWidget& window, Form1& form, Dispatcher dispatch);
+    // Brings the widgets in line with the model.
+    void ApplyModel();
+    // The box that holds the focus when the window is first shown.
+    QWidget& FirstInFocusOrder() { return *txtHeight_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    QPushButton* AddButton(const Button& model, const std::function<void()>& onClick);
+    QLineEdit* AddTextBox(TextBox& model);
+    QRect PixelRect(const Control& control) const;
+    bool OverExitCross(QPointF position) const;
+
+    Form1& form_;
+    Dispatcher dispatch_;
+    std::vector<std::pair<const Button*, QPushButton*>> buttons_;
+    std::vector<std::pair<TextBox*, QLineEdit*>> boxes_;
+    QLineEdit* txtHeight_ = nullptr;
+    bool exitPressed_ = false;
+};
+
+}  // namespace zeltavor::qt

@@ -1,0 +1,79 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include "app/errors.h"
+#include "qt_settings_store.h"
+
+namespace zeltavor::qt {
+namespace {
+
+class SettingsStoreTest : public ::testing::Test {
+protected:
+    QTemporaryDir config;
+    QtSettingsStore store;
+    QString file;
+
+    void SetUp() override {
+        ASSERT_TRUE(config.isValid());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config.path());
+        file = config.filePath("MEM.conf");
+    }
+    void WriteFile(const QByteArray& content) {
+        QFile out(file);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(content);
+    }
+};
+
+TEST_F(SettingsStoreTest, AnyTextComesBackUnchangedFromTheUsersFile) {
+    EXPECT_FALSE(store.Read("MEM", "Optionen", "Monis"));
+    const char* texts[] = {"1200", "", "a, b", "\"quoted\"", "Größe ÄÖÜ ß", "  spaces  ", "@at",
+                           "back\\slash", "semi;colon", "=equals", "#hash", "[section]", "line\nbreak"};
+    for (const char* text : texts) {
+        store.Write("MEM", "Optionen", "txtHeight", text);
+        EXPECT_EQ(store.Read("MEM", "Optionen", "txtHeight"), std::optional<std::string>(text)) << text;
+    }
+    EXPECT_TRUE(QFile::exists(file));
+    EXPECT_FALSE(store.Read("MEM", "Andere", "txtHeight"));  // another section is another key
+    EXPECT_EQ(QDir(config.path()).entryList(QDir::Files), QStringList{"MEM.conf"});  // no leftovers
+}
+
+TEST_F(SettingsStoreTest, HandEditedValuesThatAreNoTextCountAsMissing) {
+    WriteFile("[Optionen]\nMonis=1,2\ntxtHeight=@Variant(\\0\\0\\0\\x7f\\0\\0\\0\\x6)\nMEMTOP=  1500\nMEMLeft=\n");
+    EXPECT_FALSE(store.Read("MEM", "Optionen", "Monis"));
+    EXPECT_FALSE(store.Read("MEM", "Optionen", "txtHeight"));
+    EXPECT_EQ(store.Read("MEM", "Optionen", "MEMTOP"), "1500");
+    EXPECT_EQ(store.Read("MEM", "Optionen", "MEMLeft"), "");
+}
+
+TEST_F(SettingsStoreTest, ADamagedFileIsKeptAsideAndTheNextWriteStartsAfresh) {
+    QByteArray garbage;
+    for (int i = 0; i < 4096; ++i) garbage.append(static_cast<char>((i * 7919) % 256));
+    WriteFile(garbage);
+    EXPECT_FALSE(store.Read("MEM", "Optionen", "Monis"));
+    store.Write("MEM", "Optionen", "Monis", "2");
+    EXPECT_EQ(store.Read("MEM", "Optionen", "Monis"), "2");
+    QFile kept(file + ".unlesbar");
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), garbage);  // nothing lost
+}
+
+TEST_F(SettingsStoreTest, ARefusedWriteNamesTheFileAndTheReason) {
+    ASSERT_TRUE(QDir(config.path()).mkdir("MEM.conf"));  // a folder where the file belongs
+    try {
+        store.Write("MEM", "Optionen", "Monis", "2");
+        FAIL() << "the write was not refused";
+    } catch (const RuntimeError& error) {
+        const std::string message = error.what();
+        EXPECT_NE(message.find(file.toStdString()), std::string::npos) << message;
+        EXPECT_GT(message.size(), file.size() + 40u) << message;
+    }
+    EXPECT_FALSE(store.Read("MEM", "Optionen", "Monis"));
+}
+
+}  // namespace
+}  // namespace zeltavor::qt
