@@ -17,11 +17,12 @@ using namespace zeltavor;
 void RefreshTick(benchmark::State& state, const char* caption) {
     testing::FakeScreen screen;
     testing::FakeSettings settings;
+    testing::FakeAutostart autostart;
     testing::FakeDesktop desktop;
     linux_platform::LinuxMemoryStatus memory;
     linux_platform::LinuxDrives drives;
     linux_platform::X11KeyState keys;
-    Platform platform{screen, memory, drives, keys, settings, {"."}};
+    Platform platform{screen, memory, drives, keys, settings, autostart, {"."}};
     Form1 form(platform, desktop);
     form.lblHDRAM.Caption = caption;
     form.Load();

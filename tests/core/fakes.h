@@ -76,12 +76,36 @@ public:
     void Put(const std::string& key, std::string value) { values["MEM/Optionen/" + key] = std::move(value); }
 };
 
+class FakeAutostart final : public AutostartStore {
+public:
+    std::map<std::string, std::string, std::less<>> entries;
+    bool refuseWrite = false, refuseRemove = false;
+    bool Write(std::string_view name, std::string_view command) override {
+        if (refuseWrite) return false;
+        entries[std::string(name)] = command;
+        return true;
+    }
+    bool Remove(std::string_view name) override {
+        const auto found = entries.find(name);
+        if (refuseRemove || found == entries.end()) return false;
+        entries.erase(found);
+        return true;
+    }
+    bool Exists(std::string_view name) override { return entries.contains(name); }
+};
+
 class FakeDesktop final : public Desktop {
 public:
     int topWindowCalls = 0;
+    int clipboardClears = 0;
     std::vector<RoundRectRegion> regions;
+    std::vector<std::string> messages;
+    RunningExecutable executable{"C:\\Tools", "Gauge", '\\'};
     void TopWindow() override { ++topWindowCalls; }
     void SetWindowRgn(const RoundRectRegion& region) override { regions.push_back(region); }
+    void ClearClipboard() override { ++clipboardClears; }
+    void MessageBox(std::string_view text) override { messages.emplace_back(text); }
+    RunningExecutable Executable() override { return executable; }
 };
 
 // A window with fake facilities, as the platform creates it.
@@ -91,8 +115,9 @@ struct FormFixture {
     FakeDrives drives;
     FakeKeys keys;
     FakeSettings settings;
+    FakeAutostart autostart;
     FakeDesktop desktop;
-    Platform platform{screen, memory, drives, keys, settings, {"."}};
+    Platform platform{screen, memory, drives, keys, settings, autostart, {"."}};
     Form1 form{platform, desktop};
 };
 

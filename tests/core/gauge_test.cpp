@@ -60,6 +60,7 @@ struct SweepCase {
     DiskGeometry disk;
     int ticks;
     double lastSweepDirection, firstRefreshDirection;
+    friend void PrintTo(const SweepCase& c, std::ostream* out) { *out << c.caption << " " << c.ticks << " ticks"; }
 };
 
 class Sweep : public ::testing::TestWithParam<SweepCase> {};
@@ -98,7 +99,11 @@ INSTANTIATE_TEST_SUITE_P(
                       SweepCase{"RAM", 0, {}, 1, 0, 210},
                       SweepCase{"RAM", 1, {}, 1, 0, 216},
                       SweepCase{"RAM", 80, {}, 80, 132, 108},   // beyond the reading, then back
-                      SweepCase{"HD", 0, kDisk953, 96, 192, 144}));
+                      SweepCase{"HD", 0, kDisk953, 96, 192, 144}),
+    [](const auto& info) {
+        const SweepCase& c = info.param;
+        return std::string(c.caption) + std::to_string(c.caption == std::string("RAM") ? c.memoryLoad : 953);
+    });
 
 TEST(Sweep, AnyCaptionButExactlyRamMeasuresTheDisk) {
     FormFixture f;

@@ -7,6 +7,7 @@ namespace {
 
 struct LayoutCase {
     float size, center, needleLen, dotOffset, labelOffset;
+    friend void PrintTo(const LayoutCase& c, std::ostream* out) { *out << c.size << " twips"; }
 };
 
 class SquareLayout : public ::testing::TestWithParam<LayoutCase> {};
@@ -32,7 +33,8 @@ INSTANTIATE_TEST_SUITE_P(Sizes, SquareLayout,
                          ::testing::Values(LayoutCase{2220, 1110, 825, 634, 370},
                                            LayoutCase{1500, 750, 557.4324f, 429, 250},
                                            LayoutCase{2205, 1102.5f, 819.4257f, 630, 368},
-                                           LayoutCase{1995, 997.5f, 741.3851f, 570, 332}));
+                                           LayoutCase{1995, 997.5f, 741.3851f, 570, 332}),
+                         [](const auto& info) { return "Twips" + std::to_string(static_cast<int>(info.param.size)); });
 
 TEST(Layout, DefaultInstrumentPlacesEveryElement) {
     FormFixture f;

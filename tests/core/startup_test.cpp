@@ -34,6 +34,7 @@ struct StoredValue {
     const char* stored;
     const char* wantKey;  // the control text that results
     const char* want;
+    friend void PrintTo(const StoredValue& c, std::ostream* out) { *out << c.key << "=" << c.stored; }
 };
 
 class LoadCorrects : public ::testing::TestWithParam<StoredValue> {};
@@ -61,7 +62,8 @@ INSTANTIATE_TEST_SUITE_P(
                       StoredValue{"Monis", "", "Monis", "1"},     // an emptied box counts as missing
                       StoredValue{"Monis", "zwei", "Monis", "1"},
                       StoredValue{"Monis", "-3", "Monis", "1"},   // no count the panel can type
-                      StoredValue{"lblHDRAM.Caption", "hd", "lblHDRAM.Caption", "hd"}));
+                      StoredValue{"lblHDRAM.Caption", "hd", "lblHDRAM.Caption", "hd"}),
+    [](const auto& info) { return "Case" + std::to_string(info.index); });
 
 TEST(Load, PositionIsCorrectedAtTheTopAndTheRightOnly) {
     FormFixture f;

@@ -80,7 +80,7 @@ Rect XSession::ScreenRect() const {
     return {0, 0, DisplayWidth(display_, screen), DisplayHeight(display_, screen)};
 }
 
-std::optional<XWindow> XSession::WaitForWindow(pid_t pid, std::chrono::milliseconds timeout) const {
+std::optional<XWindow> XSession::WaitForWindow(pid_t pid, std::chrono::milliseconds timeout, XWindow other) const {
     std::optional<XWindow> found;
     PollUntil(timeout, [&] {
         RawProperty clients;
@@ -88,7 +88,7 @@ std::optional<XWindow> XSession::WaitForWindow(pid_t pid, std::chrono::milliseco
         const auto* windows = reinterpret_cast<const unsigned long*>(clients.data);
         for (unsigned long i = 0; windows && i < clients.count; ++i) {
             const auto pids = CardinalListProperty(windows[i], "_NET_WM_PID");
-            if (!pids.empty() && pids[0] == pid && IsMapped(windows[i])) found = windows[i];
+            if (!pids.empty() && pids[0] == pid && windows[i] != other && IsMapped(windows[i])) found = windows[i];
         }
         return found.has_value();
     });

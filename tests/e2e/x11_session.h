@@ -59,8 +59,9 @@ public:
     Display* display() const { return display_; }
     Rect ScreenRect() const;
 
-    // The managed top-level window of a process, once the window manager lists it.
-    std::optional<XWindow> WaitForWindow(pid_t pid, std::chrono::milliseconds timeout) const;
+    // The managed top-level window of a process, once the window manager lists
+    // it; `other` names one to pass over (to find a dialog beside the main window).
+    std::optional<XWindow> WaitForWindow(pid_t pid, std::chrono::milliseconds timeout, XWindow other = 0) const;
     std::vector<std::string> AtomListProperty(XWindow window, const char* name) const;
     std::vector<long> CardinalListProperty(XWindow window, const char* name) const;
     std::string Utf8Property(XWindow window, const char* name) const;

@@ -70,7 +70,7 @@ TEST(Drives, SystemDriveIsTheRootFileSystemAndAgreesWithDf) {
 
     // The gauge's reading next to df's figures for "/", computed the same way.
     testing::FormFixture f;
-    Platform platform{f.screen, f.memory, drives, f.keys, f.settings, {"."}};
+    Platform platform{f.screen, f.memory, drives, f.keys, f.settings, f.autostart, {"."}};
     Form1 form(platform, f.desktop);
     form.lblHDRAM.Caption = "HD";
     form.Timer2_Timer();

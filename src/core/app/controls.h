@@ -50,6 +50,7 @@ struct Image : Control {
 
 struct TextBox : Control {
     std::string Text;
+    std::size_t MaxLength = 0;  // characters the user may enter; 0: no limit
 };
 
 struct Button : Control {

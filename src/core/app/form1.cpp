@@ -93,9 +93,11 @@ Form1::Form1(Platform& platform, Desktop& desktop)
     cmd_aus = MakeButton(2940, 420, 1485, 285, "kein AutoStart");
     cmd_auto = MakeButton(2940, 105, 1485, 285, "AutoStart");
     Monis = MakeTextBox(1995, 855, 345, 285, "2");
+    Monis.MaxLength = 2;  // longer counts would carry the window beyond any coordinates
     cmd_weiter = MakeButton(930, 1590, 2505, 585, "weiter");
     cmd_weiter.ButtonFont = {Font::Family::Sans, 9.75f, true};
     txtHeight = MakeTextBox(1695, 1200, 645, 330, "2220");
+    txtHeight.MaxLength = 5;  // room for any size to be corrected, none for a number past the double range
     Label4[3] = MakeLabel(2760, 1260, 1065, 240, "(800 .. 2500)", kPanelText);
     Label4[1] = MakeLabel(225, 900, 1785, 240, "Anzahl (max.2) Monitore:", kPanelText);
     cmd_EXIT = MakeImage(3750, 1500, 600, 615, Picture::RedCross);

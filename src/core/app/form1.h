@@ -86,6 +86,18 @@ public:
     void MouseUp();
     void DblClick();
 
+    // --- options ---
+    void cmd_weiter_Click();
+    void txtHeight_KeyPress(std::int16_t& KeyAscii);
+    void Monis_KeyPress(std::int16_t& KeyAscii);
+    void imgDot0_Click();
+    void ImgDot1_Click();
+    void cmd_clear_Click();
+    void cmd_auto_Click();
+    void cmd_aus_Click();
+    bool SetAutoRun(const std::string& sDescr, const std::string& sPath);
+    bool RemoveAutoRun(const std::string& sDescr);
+
     const Platform& platform() const { return platform_; }
 
 private:
@@ -99,6 +111,8 @@ private:
     void ShowNoReading();
     void SampleSource();
     void StartSweep();
+    void RestartReading();
+    void SwitchSource(Image& hide, Image& show, const char* caption);
 
     Platform& platform_;
     Desktop& desktop_;

@@ -71,12 +71,25 @@ public:
                        std::string_view value) = 0;
 };
 
+// The per-user entry that starts a program when the user logs on.
+class AutostartStore {
+public:
+    virtual ~AutostartStore() = default;
+    // True when the entry now starts the command.
+    virtual bool Write(std::string_view name, std::string_view command) = 0;
+    // True when an entry was there and is gone; false when there was none or
+    // it could not be deleted.
+    virtual bool Remove(std::string_view name) = 0;
+    virtual bool Exists(std::string_view name) = 0;
+};
+
 struct Platform {
     Screen& screen;
     MemoryStatus& memory;
     Drives& drives;
     KeyState& keys;
     SettingsStore& settings;
+    AutostartStore& autostart;
     NumberLocale locale;
 };
 
@@ -88,6 +101,14 @@ struct RoundRectRegion {
     friend bool operator==(const RoundRectRegion&, const RoundRectRegion&) = default;
 };
 
+// Where the running program lives: its folder, its file name without an
+// extension, and the platform's path separator.
+struct RunningExecutable {
+    std::string folder;
+    std::string name;
+    char separator = '\\';
+};
+
 // What the window asks of the desktop it lives on; the front-end provides it.
 class Desktop {
 public:
@@ -96,6 +117,10 @@ public:
     virtual void TopWindow() = 0;
     // The outline from now on; redrawn at once.
     virtual void SetWindowRgn(const RoundRectRegion& region) = 0;
+    virtual void ClearClipboard() = 0;
+    // Modal, OK only, no icon, captioned with the program's title.
+    virtual void MessageBox(std::string_view text) = 0;
+    virtual RunningExecutable Executable() = 0;
 };
 
 }  // namespace zeltavor

@@ -1,6 +1,9 @@
 #include "gauge_window.h"
 
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QFileInfo>
+#include <QGuiApplication>
 #include <QCoreApplication>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -8,6 +11,7 @@
 #include <cmath>
 #include <cstdio>
 #include <limits>
+#include <utility>
 
 #include "app/errors.h"
 #include "control_painter.h"
@@ -113,6 +117,20 @@ void GaugeWindow::SetWindowRgn(const RoundRectRegion& region) {
     setMask(QRegion(outline.toFillPolygon().toPolygon()));
 }
 
+void GaugeWindow::ClearClipboard() { QGuiApplication::clipboard()->clear(QClipboard::Clipboard); }
+
+void GaugeWindow::MessageBox(std::string_view text) {
+    QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(form_.Caption),
+                    QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), QMessageBox::Ok, this);
+    box.exec();
+}
+
+// Linux programs carry no extension: the file name is the name to start.
+RunningExecutable GaugeWindow::Executable() {
+    const QFileInfo program(QCoreApplication::applicationFilePath());
+    return {program.absolutePath().toStdString(), program.fileName().toStdString(), '/'};
+}
+
 void GaugeWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (!firstShow_) return;
@@ -153,7 +171,7 @@ Image* GaugeWindow::DotAt(QPointF twips) {
 void GaugeWindow::mousePressEvent(QMouseEvent* event) {
     const QPointF at = ToTwips(*event);
     pressedDot_ = DotAt(at);
-    if (pressedDot_) return;
+    if (pressedDot_) return;  // a dot acts on release, as a click
     Dispatch([&] { form_.MouseDown(ButtonCode(event->button()), 0, at.x(), at.y()); });
 }
 
@@ -165,7 +183,9 @@ void GaugeWindow::mouseMoveEvent(QMouseEvent* event) {
 
 void GaugeWindow::mouseReleaseEvent(QMouseEvent* event) {
     if (pressedDot_) {
-        pressedDot_ = nullptr;
+        Image* dot = std::exchange(pressedDot_, nullptr);
+        if (event->button() == Qt::LeftButton && DotAt(ToTwips(*event)) == dot)
+            Dispatch([this, dot] { dot == &form_.imgDot0 ? form_.imgDot0_Click() : form_.ImgDot1_Click(); });
         return;
     }
     Dispatch([this] { form_.MouseUp(); });

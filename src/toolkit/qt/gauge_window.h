@@ -41,6 +41,9 @@ private:
     // Desktop
     void TopWindow() override;
     void SetWindowRgn(const RoundRectRegion& region) override;
+    void ClearClipboard() override;
+    void MessageBox(std::string_view text) override;
+    RunningExecutable Executable() override;
 
     // Runs one handler at the event boundary: an error is reported and ends
     // the program; otherwise the model's changes reach the real window.

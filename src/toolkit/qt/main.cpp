@@ -11,6 +11,7 @@
 #include "qt_settings_store.h"
 #include "termination_signals.h"
 #include "x_server.h"
+#include "xdg_autostart.h"
 
 namespace {
 
@@ -35,7 +36,8 @@ int main(int argc, char** argv) {
     zeltavor::linux_platform::LinuxDrives drives;
     zeltavor::linux_platform::X11KeyState keys;
     zeltavor::qt::QtSettingsStore settings;
-    zeltavor::Platform platform{screen, memory, drives, keys, settings,
+    zeltavor::linux_platform::XdgAutostart autostart;
+    zeltavor::Platform platform{screen, memory, drives, keys, settings, autostart,
                                 {QLocale::system().decimalPoint().toStdString()}};
 
     zeltavor::qt::GaugeWindow window(platform);

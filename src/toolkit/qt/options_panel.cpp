@@ -1,7 +1,6 @@
 #include "options_panel.h"
 
 #include <QMouseEvent>
-#include <QRegularExpressionValidator>
 #include <cmath>
 
 #include "control_painter.h"
@@ -14,12 +13,12 @@ OptionsPanel::OptionsPanel(QWidget& window, Form1& form, Dispatcher dispatch)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);  // the hand cursor over the red cross
     // Created in the focus order: size, "weiter", monitors, the autostart pair, clean-up.
-    txtHeight_ = AddTextBox(form_.txtHeight);
-    AddButton(form_.cmd_weiter, {});
-    AddTextBox(form_.Monis);
-    AddButton(form_.cmd_auto, {});
-    AddButton(form_.cmd_aus, {});
-    AddButton(form_.cmd_clear, {});
+    txtHeight_ = AddTextBox(form_.txtHeight, [this](std::int16_t& key) { form_.txtHeight_KeyPress(key); });
+    AddButton(form_.cmd_weiter, [this] { form_.cmd_weiter_Click(); });
+    AddTextBox(form_.Monis, [this](std::int16_t& key) { form_.Monis_KeyPress(key); });
+    AddButton(form_.cmd_auto, [this] { form_.cmd_auto_Click(); });
+    AddButton(form_.cmd_aus, [this] { form_.cmd_aus_Click(); });
+    AddButton(form_.cmd_clear, [this] { form_.cmd_clear_Click(); });
     ApplyModel();
 }
 
@@ -33,18 +32,15 @@ QRect OptionsPanel::PixelRect(const Control& control) const {
 QPushButton* OptionsPanel::AddButton(const Button& model, const std::function<void()>& onClick) {
     auto* button = new QPushButton(this);
     button->setFont(ToQFont(model.ButtonFont));
-    if (onClick) connect(button, &QPushButton::clicked, this, [this, onClick] { dispatch_(onClick); });
+    connect(button, &QPushButton::clicked, this, [this, onClick] { dispatch_(onClick); });
     buttons_.emplace_back(&model, button);
     return button;
 }
 
-QLineEdit* OptionsPanel::AddTextBox(TextBox& model) {
-    auto* box = new QLineEdit(this);
+QLineEdit* OptionsPanel::AddTextBox(TextBox& model, DigitBox::KeyFilter filter) {
+    auto* box = new DigitBox(this, [this, filter](std::int16_t& key) { dispatch_([&] { filter(key); }); });
     box->setFont(ToQFont(Font{}));
-    box->setFrame(true);
-    // Whatever no key filter sees (paste, drag and drop, the selection) must
-    // still leave digits only.
-    box->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]*"), box));
+    if (model.MaxLength > 0) box->setMaxLength(static_cast<int>(model.MaxLength));
     connect(box, &QLineEdit::textEdited, this, [this, &model](const QString& text) {
         dispatch_([&model, text] { model.Text = text.toStdString(); });
     });

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/form1.h"
+#include "digit_box.h"
 
 namespace zeltavor::qt {
 
@@ -31,7 +32,7 @@ protected:
 
 private:
     QPushButton* AddButton(const Button& model, const std::function<void()>& onClick);
-    QLineEdit* AddTextBox(TextBox& model);
+    QLineEdit* AddTextBox(TextBox& model, DigitBox::KeyFilter filter);
     QRect PixelRect(const Control& control) const;
     bool OverExitCross(QPointF position) const;
 

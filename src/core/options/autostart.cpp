@@ -1,0 +1,40 @@
+#include "app/form1.h"
+
+namespace zeltavor {
+
+namespace {
+constexpr const char* kEntryName = "Zeltavor";
+}  // namespace
+
+bool Form1::SetAutoRun(const std::string& sDescr, const std::string& sPath) {
+    return platform_.autostart.Write(sDescr, sPath);
+}
+
+bool Form1::RemoveAutoRun(const std::string& sDescr) { return platform_.autostart.Remove(sDescr); }
+
+void Form1::cmd_auto_Click() {
+    const RunningExecutable program = desktop_.Executable();
+    std::string command = program.folder;
+    if (!command.ends_with(program.separator)) command += program.separator;
+    command += program.name;
+    if (SetAutoRun(kEntryName, command)) {
+        desktop_.MessageBox("Eintrag war erfolgreich.");
+        cmd_auto.Visible = false;
+    } else {
+        desktop_.MessageBox("Eintrag war nicht erfolgreich.");
+    }
+}
+
+// An entry that was not there counts as deleted; one that is still there
+// after a failed delete is reported and the buttons stay as they are.
+void Form1::cmd_aus_Click() {
+    if (!RemoveAutoRun(kEntryName) && platform_.autostart.Exists(kEntryName)) {
+        desktop_.MessageBox("Eintrag konnte nicht gelöscht werden.");
+        return;
+    }
+    desktop_.MessageBox("Eintrag gelöscht");
+    cmd_aus.Visible = false;
+    cmd_auto.Visible = true;
+}
+
+}  // namespace zeltavor

@@ -1,0 +1,50 @@
+#include "app/form1.h"
+
+namespace zeltavor {
+
+namespace {
+
+// Digits and backspace pass; everything else, the decimal separators
+// included, is discarded: both boxes hold whole numbers only.
+void DigitsOnly(std::int16_t& KeyAscii) {
+    const bool digit = KeyAscii >= '0' && KeyAscii <= '9';
+    if (!digit && KeyAscii != 8) KeyAscii = 0;
+}
+
+}  // namespace
+
+void Form1::txtHeight_KeyPress(std::int16_t& KeyAscii) { DigitsOnly(KeyAscii); }
+
+void Form1::Monis_KeyPress(std::int16_t& KeyAscii) { DigitsOnly(KeyAscii); }
+
+// Corrects the size, saves the options and turns the window back into the
+// round instrument with a fresh sweep.
+void Form1::cmd_weiter_Click() {
+    if (txtHeight.Text.empty()) txtHeight.Text = "1000";
+    if (TextToDouble(txtHeight.Text, platform_.locale) < 800) txtHeight.Text = "800";
+    if (TextToDouble(txtHeight.Text, platform_.locale) > 2500) txtHeight.Text = "2500";
+    SaveSetting("txtHeight", txtHeight.Text);
+    SaveSetting("Monis", Monis.Text);
+    SaveSetting("lblHDRAM.Caption", lblHDRAM.Caption);
+    BackgroundPicture = Image2.Content;
+    SetHeight(ToSingle(TextToDouble(txtHeight.Text, platform_.locale)));
+    SetWidth(ToSingle(TextToDouble(txtHeight.Text, platform_.locale)));
+    Rund();
+    RestartReading();
+}
+
+// The needle back at 0 %, the dial elements in place, and a new sweep.
+void Form1::RestartReading() {
+    Percent = 0;
+    SweepCount = 0;
+    Drehen(ScalePosition(0));
+    PositionElemente();
+    ImgMitte.Visible = true;
+    CenterX = CenterY = ScaleHeight() / 2;
+    SecZ.X1 = CenterX;
+    SecZ.Y1 = CenterY;
+    TopWindow();
+    StartSweep();
+}
+
+}  // namespace zeltavor
