@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "expectations.h"
 #include "fakes.h"
 
 namespace zeltavor::testing {
@@ -40,12 +41,7 @@ TEST(Layout, DefaultInstrumentPlacesEveryElement) {
     FormFixture f;
     f.settings.Put("txtHeight", "2220");
     f.form.Load();
-    EXPECT_EQ(f.form.ImgMitte.Left, 990);
-    EXPECT_EQ(f.form.ImgMitte.Top, 990);
-    EXPECT_EQ(f.form.imgDot0.Left, 1005);
-    EXPECT_EQ(f.form.imgDot0.Top, 1639);
-    EXPECT_EQ(f.form.lblHDRAM.Left, 840);
-    EXPECT_EQ(f.form.lblHDRAM.Top, 1367.5);
+    ExpectDialElementsAroundTheDefaultPivot(f.form);
     EXPECT_EQ(f.form.lbl_MEM.Left, 727.5);
     EXPECT_EQ(f.form.lbl_MEM.Top, 795);
 }

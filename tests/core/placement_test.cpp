@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "expectations.h"
 #include "fakes.h"
 
 namespace zeltavor::testing {
@@ -91,12 +92,7 @@ TEST_F(Placement, RightButtonOpensTheOptionsView) {
         EXPECT_TRUE(f.form.Timer2.Enabled());
         EXPECT_EQ(f.form.Timer2.Interval(), 30);
         EXPECT_EQ(f.form.SweepCount, 0);
-        EXPECT_EQ(f.form.ImgMitte.Left, 990);
-        EXPECT_EQ(f.form.ImgMitte.Top, 990);
-        EXPECT_EQ(f.form.imgDot0.Left, 1005);
-        EXPECT_EQ(f.form.imgDot0.Top, 1639);
-        EXPECT_EQ(f.form.lblHDRAM.Left, 840);
-        EXPECT_EQ(f.form.lblHDRAM.Top, 1367.5);
+        ExpectDialElementsAroundTheDefaultPivot(f.form);
         EXPECT_EQ(f.form.lbl_MEM.Left, 750);
         EXPECT_EQ(f.form.lbl_MEM.Top, 750);
         EXPECT_EQ(f.form.DragX, 300);
