@@ -25,7 +25,9 @@ set(ZELTAVOR_WINDOWS_TESTS ${CMAKE_BINARY_DIR}/windows-x86_64/tests/windows)
 
 if(BUILD_TESTING)
   # The 64-bit build's tests under Wine; the 32-bit build only has to link.
-  add_test(NAME windows.core_tests
-    COMMAND ${PROJECT_SOURCE_DIR}/tests/windows/wine_run.sh ${ZELTAVOR_WINDOWS_TESTS}/core_tests.exe)
-  set_tests_properties(windows.core_tests PROPERTIES TIMEOUT 300)
+  foreach(suite core_tests win32_platform_tests)
+    add_test(NAME windows.${suite}
+      COMMAND ${PROJECT_SOURCE_DIR}/tests/windows/wine_run.sh ${ZELTAVOR_WINDOWS_TESTS}/${suite}.exe)
+    set_tests_properties(windows.${suite} PROPERTIES TIMEOUT 300)
+  endforeach()
 endif()

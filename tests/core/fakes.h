@@ -104,7 +104,7 @@ public:
     void TopWindow() override { ++topWindowCalls; }
     void SetWindowRgn(const RoundRectRegion& region) override { regions.push_back(region); }
     void ClearClipboard() override { ++clipboardClears; }
-    void MessageBox(std::string_view text) override { messages.emplace_back(text); }
+    void ShowMessage(std::string_view text) override { messages.emplace_back(text); }
     RunningExecutable Executable() override { return executable; }
 };
 

@@ -48,7 +48,9 @@ public:
     virtual std::optional<DiskGeometry> CurrentDriveGeometry() = 0;
 };
 
+#ifndef VK_F12  // windows.h has it as a macro of the same value
 inline constexpr int VK_F12 = 0x7B;
+#endif
 
 // Bit 15: the key is down now; bit 0: it was pressed since the previous query.
 class KeyState {
@@ -119,7 +121,7 @@ public:
     virtual void SetWindowRgn(const RoundRectRegion& region) = 0;
     virtual void ClearClipboard() = 0;
     // Modal, OK only, no icon, captioned with the program's title.
-    virtual void MessageBox(std::string_view text) = 0;
+    virtual void ShowMessage(std::string_view text) = 0;
     virtual RunningExecutable Executable() = 0;
 };
 

@@ -18,10 +18,10 @@ void Form1::cmd_auto_Click() {
     if (!command.ends_with(program.separator)) command += program.separator;
     command += program.name;
     if (SetAutoRun(kEntryName, command)) {
-        desktop_.MessageBox("Eintrag war erfolgreich.");
+        desktop_.ShowMessage("Eintrag war erfolgreich.");
         cmd_auto.Visible = false;
     } else {
-        desktop_.MessageBox("Eintrag war nicht erfolgreich.");
+        desktop_.ShowMessage("Eintrag war nicht erfolgreich.");
     }
 }
 
@@ -29,10 +29,10 @@ void Form1::cmd_auto_Click() {
 // after a failed delete is reported and the buttons stay as they are.
 void Form1::cmd_aus_Click() {
     if (!RemoveAutoRun(kEntryName) && platform_.autostart.Exists(kEntryName)) {
-        desktop_.MessageBox("Eintrag konnte nicht gelöscht werden.");
+        desktop_.ShowMessage("Eintrag konnte nicht gelöscht werden.");
         return;
     }
-    desktop_.MessageBox("Eintrag gelöscht");
+    desktop_.ShowMessage("Eintrag gelöscht");
     cmd_aus.Visible = false;
     cmd_auto.Visible = true;
 }

@@ -119,7 +119,7 @@ void GaugeWindow::SetWindowRgn(const RoundRectRegion& region) {
 
 void GaugeWindow::ClearClipboard() { QGuiApplication::clipboard()->clear(QClipboard::Clipboard); }
 
-void GaugeWindow::MessageBox(std::string_view text) {
+void GaugeWindow::ShowMessage(std::string_view text) {
     QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(form_.Caption),
                     QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), QMessageBox::Ok, this);
     box.exec();

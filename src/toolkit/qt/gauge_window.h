@@ -42,7 +42,7 @@ private:
     void TopWindow() override;
     void SetWindowRgn(const RoundRectRegion& region) override;
     void ClearClipboard() override;
-    void MessageBox(std::string_view text) override;
+    void ShowMessage(std::string_view text) override;
     RunningExecutable Executable() override;
 
     // Runs one handler at the event boundary: an error is reported and ends

@@ -1,0 +1,37 @@
+#include "system_facilities.h"
+
+#include <windows.h>
+
+#include "text.h"
+
+namespace zeltavor::win32_platform {
+
+std::optional<std::uint32_t> Win32MemoryStatus::MemoryLoad() {
+    MEMORYSTATUS status{};  // dwLength stays 0: the call fills it in
+    GlobalMemoryStatus(&status);
+    if (status.dwMemoryLoad > 100) return std::nullopt;
+    return status.dwMemoryLoad;
+}
+
+bool Win32Drives::MakeDriveCurrent(std::string_view drive) {
+    return SetCurrentDirectoryA(std::string(drive).c_str()) != 0;
+}
+
+// The counts come as unsigned 32-bit values and stay unsigned here, so a
+// large disk is never read as a negative one.
+std::optional<DiskGeometry> Win32Drives::CurrentDriveGeometry() {
+    DWORD sectorsPerCluster = 0, bytesPerSector = 0, freeClusters = 0, totalClusters = 0;
+    if (!GetDiskFreeSpaceA(nullptr, &sectorsPerCluster, &bytesPerSector, &freeClusters, &totalClusters))
+        return std::nullopt;
+    return DiskGeometry{sectorsPerCluster, bytesPerSector, freeClusters, totalClusters};
+}
+
+std::int16_t Win32KeyState::GetAsyncKeyState(int virtualKey) { return ::GetAsyncKeyState(virtualKey); }
+
+NumberLocale UserNumberLocale() {
+    char separator[8] = {};
+    if (GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, separator, sizeof separator) <= 1) return {"."};
+    return {AnsiToUtf8(separator)};
+}
+
+}  // namespace zeltavor::win32_platform
