@@ -21,13 +21,3 @@ foreach(arch i686 x86_64)
     DEPENDS zeltavor_pictures
     USES_TERMINAL_BUILD ON)
 endforeach()
-set(ZELTAVOR_WINDOWS_TESTS ${CMAKE_BINARY_DIR}/windows-x86_64/tests/windows)
-
-if(BUILD_TESTING)
-  # The 64-bit build's tests under Wine; the 32-bit build only has to link.
-  foreach(suite core_tests win32_platform_tests)
-    add_test(NAME windows.${suite}
-      COMMAND ${PROJECT_SOURCE_DIR}/tests/windows/wine_run.sh ${ZELTAVOR_WINDOWS_TESTS}/${suite}.exe)
-    set_tests_properties(windows.${suite} PROPERTIES TIMEOUT 300)
-  endforeach()
-endif()

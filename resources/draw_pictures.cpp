@@ -3,6 +3,8 @@
 
 #include <QConicalGradient>
 #include <QDir>
+#include <QFile>
+#include <QtEndian>
 #include <QFont>
 #include <QGuiApplication>
 #include <QImage>
@@ -213,6 +215,19 @@ QImage Icon() {
     return image;
 }
 
+// For the Windows program: width and height as 32-bit little-endian numbers,
+// then premultiplied BGRA rows from the top, ready for a DIB section.
+bool WriteRawBgra(const QImage& image, const QString& path) {
+    const QImage pixels = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    const quint32 size[2] = {qToLittleEndian<quint32>(pixels.width()), qToLittleEndian<quint32>(pixels.height())};
+    file.write(reinterpret_cast<const char*>(size), sizeof size);
+    for (int y = 0; y < pixels.height(); ++y)
+        file.write(reinterpret_cast<const char*>(pixels.constScanLine(y)), pixels.width() * 4);
+    return file.error() == QFile::NoError;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -234,10 +249,16 @@ int main(int argc, char** argv) {
         {"hand_cursor.png", HandCursor()}, {"icon.png", Icon()},
     };
     for (const auto& picture : pictures) {
-        if (!picture.image.save(out.filePath(picture.name))) {
+        const QString png = out.filePath(picture.name);
+        const QString raw = png.chopped(4) + ".bgra";
+        if (!picture.image.save(png) || !WriteRawBgra(picture.image, raw)) {
             std::fprintf(stderr, "draw_pictures: cannot write %s\n", picture.name);
             return 1;
         }
+    }
+    if (!Icon().save(out.filePath("icon.ico"), "ICO")) {
+        std::fprintf(stderr, "draw_pictures: cannot write icon.ico\n");
+        return 1;
     }
     return 0;
 }

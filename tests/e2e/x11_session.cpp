@@ -42,11 +42,14 @@ bool Screenshot::SavePpm(const std::string& path) const {
     return std::fclose(file) == 0;
 }
 
-GaugeProcess::GaugeProcess(std::map<std::string, std::string> extraEnvironment) {
+GaugeProcess::GaugeProcess(std::map<std::string, std::string> extraEnvironment, std::vector<std::string> command) {
+    std::vector<char*> argv;
+    for (std::string& argument : command) argv.push_back(argument.data());
+    argv.push_back(nullptr);
     pid_ = ::fork();
     if (pid_ == 0) {
         for (const auto& [name, value] : extraEnvironment) ::setenv(name.c_str(), value.c_str(), 1);
-        ::execl(ZELTAVOR_BINARY, ZELTAVOR_BINARY, static_cast<char*>(nullptr));
+        ::execv(argv[0], argv.data());
         ::_exit(127);
     }
     if (pid_ < 0) throw std::runtime_error("fork failed");

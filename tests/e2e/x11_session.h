@@ -34,7 +34,9 @@ struct Screenshot {
 // The program under test, started as a user would start it; ended on destruction.
 class GaugeProcess {
 public:
-    explicit GaugeProcess(std::map<std::string, std::string> extraEnvironment = {});
+    // The Linux program, or any other command line (the Windows one under Wine).
+    explicit GaugeProcess(std::map<std::string, std::string> extraEnvironment = {},
+                          std::vector<std::string> command = {ZELTAVOR_BINARY});
     ~GaugeProcess();
     GaugeProcess(const GaugeProcess&) = delete;
     GaugeProcess& operator=(const GaugeProcess&) = delete;

@@ -21,12 +21,6 @@ namespace zeltavor::qt {
 
 namespace {
 
-Scene SceneOf(const Form1& form) {
-    return {form.Width(), form.Height(), form.BackgroundPicture, form.SecZ,
-            form.lbl_MEM, form.lblHDRAM, form.MEMTOP, form.MEMLeft,
-            form.imgDot0, form.ImgDot1, form.ImgMitte, form.Image2};
-}
-
 // X11 holds window coordinates in 16 bits; a position beyond them is shown
 // at the nearest one it can hold.
 int ToWindowPixels(float twips, float twipsPerPixel) {
@@ -92,6 +86,7 @@ void GaugeWindow::ApplyModel() {
     if (scene != shown_) {
         shown_ = std::move(scene);
         update();
+        panel_->update();
     }
 }
 

@@ -6,20 +6,10 @@
 #include <optional>
 
 #include "app/form1.h"
+#include "app/scene.h"
 #include "options_panel.h"
 
 namespace zeltavor::qt {
-
-// What the window shows of the model; a change of any of it, and only that,
-// repaints.
-struct Scene {
-    float width = 0, height = 0;
-    Picture background = Picture::None;
-    Line needle;
-    Label lbl_MEM, lblHDRAM, MEMTOP, MEMLeft;
-    Image imgDot0, ImgDot1, ImgMitte, Image2;
-    friend bool operator==(const Scene&, const Scene&) = default;
-};
 
 // The real window for Form1: delivers events and timer ticks to the model and
 // then applies what changed to the screen. It is also the desktop the model

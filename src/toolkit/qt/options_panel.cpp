@@ -60,7 +60,6 @@ void OptionsPanel::ApplyModel() {
         const QString text = QString::fromStdString(model->Text);
         if (box->text() != text) box->setText(text);
     }
-    update();
 }
 
 void OptionsPanel::paintEvent(QPaintEvent*) {

@@ -19,7 +19,8 @@ public:
     using Dispatcher = std::function<void(const std::function<void()>&)>;
 
     OptionsPanel(QWidget& window, Form1& form, Dispatcher dispatch);
-    // Brings the widgets in line with the model.
+    // Brings the buttons and boxes in line with the model; the drawn labels
+    // follow the window's repaint.
     void ApplyModel();
     // The box that holds the focus when the window is first shown.
     QWidget& FirstInFocusOrder() { return *txtHeight_; }

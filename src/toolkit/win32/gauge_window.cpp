@@ -1,0 +1,280 @@
+#include "gauge_window.h"
+
+#include <windowsx.h>
+
+#include <cmath>
+#include <string>
+#include <utility>
+
+#include "app/errors.h"
+#include "control_painter.h"
+#include "pictures.h"
+#include "text.h"
+
+namespace zeltavor::win32 {
+
+namespace {
+
+constexpr wchar_t kWindowClass[] = L"ZeltavorGauge";
+constexpr UINT_PTR kTimer1 = 1, kTimer2 = 2;
+
+// Mouse buttons as the handlers count them: 1 left, 2 right, 4 middle.
+int ButtonsHeld(WPARAM keys) {
+    return (keys & MK_LBUTTON ? 1 : 0) | (keys & MK_RBUTTON ? 2 : 0) | (keys & MK_MBUTTON ? 4 : 0);
+}
+
+int ToPixels(float twips, float twipsPerPixel) {
+    const double pixels = std::nearbyint(twips / twipsPerPixel);
+    return static_cast<int>(std::fmax(-32768.0, std::fmin(32767.0, pixels)));
+}
+
+}  // namespace
+
+GaugeWindow::GaugeWindow(Platform& platform) : form_(platform, *this) {
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.style = CS_DBLCLKS;  // the double-click moves the instrument
+    windowClass.lpfnWndProc = WindowProc;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.hIcon = WindowIcon();
+    windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));
+    windowClass.lpszClassName = kWindowClass;
+    RegisterClassExW(&windowClass);
+    const std::wstring caption = win32_platform::Utf8ToWide(form_.Caption);
+    CreateWindowExW(0, kWindowClass, caption.c_str(), WS_POPUP | WS_CLIPCHILDREN, CW_USEDEFAULT, CW_USEDEFAULT,
+                    static_cast<int>(form_.Width() / 15), static_cast<int>(form_.Height() / 15), nullptr, nullptr,
+                    GetModuleHandleW(nullptr), this);
+    panel_ = std::make_unique<OptionsPanel>(handle_, form_,
+                                            [this](const std::function<void()>& handler) { Dispatch(handler); });
+    Dispatch([this] { form_.Load(); });
+    ShowWindow(handle_, SW_SHOW);
+    SetFocus(panel_->FirstInFocusOrder());
+}
+
+LRESULT CALLBACK GaugeWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* window = static_cast<GaugeWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(window));
+        window->handle_ = hwnd;
+    }
+    auto* window = reinterpret_cast<GaugeWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    return window ? window->Handle(message, wParam, lParam) : DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+LRESULT GaugeWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_TIMER:
+            if (wParam == kTimer1) Dispatch([this] { form_.Timer1_Timer(); });
+            if (wParam == kTimer2) Dispatch([this] { form_.Timer2_Timer(); });
+            return 0;
+        case WM_PAINT:
+            Paint();
+            return 0;
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_SHOWWINDOW:
+            if (wParam && !std::exchange(shown_once_, true))
+                Dispatch([this] {
+                    form_.Visible = true;
+                    form_.Resize();
+                });
+            break;
+        case WM_LBUTTONDOWN: OnButtonDown(1, lParam); return 0;
+        case WM_RBUTTONDOWN: OnButtonDown(2, lParam); return 0;
+        case WM_MBUTTONDOWN: OnButtonDown(4, lParam); return 0;
+        case WM_LBUTTONUP: OnButtonUp(1, lParam); return 0;
+        case WM_RBUTTONUP: OnButtonUp(2, lParam); return 0;
+        case WM_MBUTTONUP: OnButtonUp(4, lParam); return 0;
+        case WM_MOUSEMOVE:
+            if (!pressedDot_) {
+                const TwipPoint at = ToTwips(lParam);
+                Dispatch([&] { form_.MouseMove(ButtonsHeld(wParam), 0, at.x, at.y); });
+            }
+            return 0;
+        // Windows delivers a double-click as down, up, double-click, up.
+        case WM_LBUTTONDBLCLK:
+        case WM_RBUTTONDBLCLK:
+        case WM_MBUTTONDBLCLK:
+            pressedDot_ = DotAt(ToTwips(lParam));
+            SetCapture(handle_);
+            if (!pressedDot_) Dispatch([this] { form_.DblClick(); });
+            return 0;
+        // A logoff or the window closed from outside: the options are saved
+        // as when the red cross is clicked.
+        case WM_QUERYENDSESSION:
+            return TRUE;
+        case WM_ENDSESSION:
+            if (wParam && !form_.Unloaded) Dispatch([this] { form_.Unload(); });
+            return 0;
+        case WM_CLOSE:
+            if (!form_.Unloaded) Dispatch([this] { form_.Unload(); });
+            return 0;
+        case WM_DESTROY:
+            PostQuitMessage(0);
+            return 0;
+    }
+    return DefWindowProcW(handle_, message, wParam, lParam);
+}
+
+void GaugeWindow::OnButtonDown(int button, LPARAM lParam) {
+    SetCapture(handle_);
+    const TwipPoint at = ToTwips(lParam);
+    pressedDot_ = DotAt(at);
+    if (pressedDot_) return;  // a dot acts on release, as a click
+    Dispatch([&] { form_.MouseDown(button, 0, at.x, at.y); });
+}
+
+void GaugeWindow::OnButtonUp(int button, LPARAM lParam) {
+    ReleaseCapture();
+    if (pressedDot_) {
+        Image* dot = std::exchange(pressedDot_, nullptr);
+        if (button == 1 && DotAt(ToTwips(lParam)) == dot)
+            Dispatch([this, dot] { dot == &form_.imgDot0 ? form_.imgDot0_Click() : form_.ImgDot1_Click(); });
+        return;
+    }
+    Dispatch([this] { form_.MouseUp(); });
+}
+
+void GaugeWindow::Dispatch(const std::function<void()>& handler) {
+    try {
+        handler();
+    } catch (const RuntimeError& error) {
+        KillTimer(handle_, kTimer1);
+        KillTimer(handle_, kTimer2);
+        const std::wstring text = L"Laufzeitfehler '" + std::to_wstring(error.number()) + L"':\n\n" +
+                                  win32_platform::Utf8ToWide(error.what());
+        MessageBoxW(handle_, text.c_str(), win32_platform::Utf8ToWide(form_.Caption).c_str(), MB_OK);
+        ExitProcess(1);
+    }
+    ApplyModel();
+}
+
+RECT GaugeWindow::PixelGeometry() const {
+    const auto& screen = form_.platform().screen;
+    const int left = ToPixels(form_.Left, screen.TwipsPerPixelX()), top = ToPixels(form_.Top, screen.TwipsPerPixelY());
+    return {left, top, left + ToPixels(form_.Width(), screen.TwipsPerPixelX()),
+            top + ToPixels(form_.Height(), screen.TwipsPerPixelY())};
+}
+
+void GaugeWindow::ApplyModel() {
+    if (form_.Unloaded) {
+        DestroyWindow(handle_);
+        return;
+    }
+    const RECT want = PixelGeometry();
+    RECT have;
+    GetWindowRect(handle_, &have);
+    if (!EqualRect(&want, &have))
+        SetWindowPos(handle_, nullptr, want.left, want.top, want.right - want.left, want.bottom - want.top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    SyncTimer(form_.Timer1, kTimer1, timer1Generation_);
+    SyncTimer(form_.Timer2, kTimer2, timer2Generation_);
+    panel_->ApplyModel();
+    Scene scene = SceneOf(form_);
+    if (scene != shown_) {
+        shown_ = std::move(scene);
+        InvalidateRect(handle_, nullptr, FALSE);
+        panel_->Invalidate();
+    }
+}
+
+// Every assignment to a model timer restarts its countdown; SetTimer on the
+// same id does just that.
+void GaugeWindow::SyncTimer(const Timer& model, UINT_PTR id, unsigned& generation) {
+    if (model.Generation() == generation) return;
+    generation = model.Generation();
+    if (model.Enabled() && model.Interval() > 0)
+        SetTimer(handle_, id, static_cast<UINT>(model.Interval()), nullptr);
+    else
+        KillTimer(handle_, id);
+}
+
+void GaugeWindow::TopWindow() {
+    SetWindowPos(handle_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);  // flags 0x13
+}
+
+// The window manager owns the region from here on.
+void GaugeWindow::SetWindowRgn(const RoundRectRegion& region) {
+    HRGN outline = CreateRoundRectRgn(region.left, region.top, region.right, region.bottom, region.ellipseWidth,
+                                      region.ellipseHeight);
+    ::SetWindowRgn(handle_, outline, TRUE);
+}
+
+void GaugeWindow::ClearClipboard() {
+    if (!OpenClipboard(handle_)) return;
+    EmptyClipboard();
+    CloseClipboard();
+}
+
+void GaugeWindow::ShowMessage(std::string_view text) {
+    MessageBoxW(handle_, win32_platform::Utf8ToWide(text).c_str(), win32_platform::Utf8ToWide(form_.Caption).c_str(),
+                MB_OK);
+}
+
+// The folder keeps its backslash only at the root of a drive; the name loses
+// its extension.
+RunningExecutable GaugeWindow::Executable() {
+    wchar_t path[MAX_PATH * 4] = {};
+    GetModuleFileNameW(nullptr, path, static_cast<DWORD>(std::size(path)));
+    const std::wstring full = path;
+    const auto slash = full.find_last_of(L'\\');
+    std::wstring folder = full.substr(0, slash);
+    if (folder.size() == 2 && folder[1] == L':') folder += L'\\';
+    std::wstring name = full.substr(slash + 1);
+    if (const auto dot = name.find_last_of(L'.'); dot != std::wstring::npos) name.resize(dot);
+    return {win32_platform::WideToUtf8(folder), win32_platform::WideToUtf8(name), '\\'};
+}
+
+TwipPoint GaugeWindow::ToTwips(LPARAM lParam) const {
+    const auto& screen = form_.platform().screen;
+    return {GET_X_LPARAM(lParam) * screen.TwipsPerPixelX(), GET_Y_LPARAM(lParam) * screen.TwipsPerPixelY()};
+}
+
+// The source dots take their own clicks; the labels and the hub are disabled
+// and let the mouse through to the window.
+Image* GaugeWindow::DotAt(TwipPoint twips) {
+    for (Image* dot : {&form_.imgDot0, &form_.ImgDot1}) {
+        const bool inside = twips.x >= dot->Left && twips.x < dot->Left + dot->Width && twips.y >= dot->Top &&
+                            twips.y < dot->Top + dot->Height;
+        if (dot->Visible && dot->Enabled && inside) return dot;
+    }
+    return nullptr;
+}
+
+// Drawn into a bitmap first and copied in one go, so nothing flickers.
+void GaugeWindow::Paint() {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(handle_, &paint);
+    RECT client;
+    GetClientRect(handle_, &client);
+    HDC buffer = CreateCompatibleDC(dc);
+    HBITMAP bitmap = CreateCompatibleBitmap(dc, client.right, client.bottom);
+    HGDIOBJ old = SelectObject(buffer, bitmap);
+    HBRUSH background = CreateSolidBrush(ToColorRef(form_.BackColor));
+    FillRect(buffer, &client, background);
+    DeleteObject(background);
+    const Bitmap& dial = BitmapOf(form_.BackgroundPicture);
+    if (form_.Width() == form_.Height())
+        StretchPicture(buffer, dial, 0, 0, client.right, client.bottom);  // over the square instrument
+    else
+        DrawPicture(buffer, dial, 0, 0);
+    const auto& screen = form_.platform().screen;
+    ControlPainter controls(buffer, screen.TwipsPerPixelX(), screen.TwipsPerPixelY(), form_.BackColor);
+    // The needle lies behind everything; then the windowless controls from back to front.
+    controls.Draw(form_.SecZ);
+    controls.Draw(form_.lbl_MEM);
+    controls.Draw(form_.MEMLeft);
+    controls.Draw(form_.MEMTOP);
+    controls.Draw(form_.Image2);
+    controls.Draw(form_.ImgMitte);
+    controls.Draw(form_.ImgDot1);
+    controls.Draw(form_.imgDot0);
+    controls.Draw(form_.lblHDRAM);
+    BitBlt(dc, 0, 0, client.right, client.bottom, buffer, 0, 0, SRCCOPY);
+    SelectObject(buffer, old);
+    DeleteObject(bitmap);
+    DeleteDC(buffer);
+    EndPaint(handle_, &paint);
+}
+
+}  // namespace zeltavor::win32

@@ -1,0 +1,27 @@
+#include <windows.h>
+
+#include "gauge_window.h"
+#include "registry_stores.h"
+#include "system_facilities.h"
+#include "win32_screen.h"
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    SetProcessDPIAware();  // twips per pixel from the screen's true density
+    zeltavor::win32::Win32Screen screen;
+    zeltavor::win32_platform::Win32MemoryStatus memory;
+    zeltavor::win32_platform::Win32Drives drives;
+    zeltavor::win32_platform::Win32KeyState keys;
+    zeltavor::win32_platform::RegistrySettingsStore settings;
+    zeltavor::win32_platform::RunKeyAutostart autostart;
+    zeltavor::Platform platform{screen, memory, drives, keys, settings, autostart,
+                                zeltavor::win32_platform::UserNumberLocale()};
+    zeltavor::win32::GaugeWindow window(platform);
+
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (IsDialogMessageW(window.handle(), &message)) continue;  // Tab through the panel
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return 0;
+}
