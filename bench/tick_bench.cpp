@@ -4,6 +4,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <string>
+
 #include "app/form1.h"
 #include "drives.h"
 #include "fakes.h"
@@ -35,6 +37,29 @@ void RefreshTick(benchmark::State& state, const char* caption) {
 
 BENCHMARK_CAPTURE(RefreshTick, memory, "RAM")->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(RefreshTick, disk, "HD")->Unit(benchmark::kMicrosecond);
+
+// One tick of the start-up sweep (every 30 ms while it runs), restarted
+// whenever it has reached the reading.
+void SweepTick(benchmark::State& state, const char* caption) {
+    testing::FakeScreen screen;
+    testing::FakeSettings settings;
+    testing::FakeAutostart autostart;
+    testing::FakeDesktop desktop;
+    linux_platform::LinuxMemoryStatus memory;
+    linux_platform::LinuxDrives drives;
+    linux_platform::X11KeyState keys;
+    Platform platform{screen, memory, drives, keys, settings, autostart, {"."}};
+    Form1 form(platform, desktop);
+    form.Load();
+    if (std::string(caption) != form.lblHDRAM.Caption) form.imgDot0_Click();
+    for (auto _ : state) {
+        if (!form.Timer2.Enabled()) form.cmd_weiter_Click();
+        form.Timer2_Timer();
+    }
+}
+
+BENCHMARK_CAPTURE(SweepTick, memory, "RAM")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(SweepTick, disk, "HD")->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

@@ -73,6 +73,10 @@ TEST(FailedReading, ShowsNoNumberAndTheNextTickTriesAgain) {
     f.form.Timer1_Timer();
     EXPECT_EQ(f.form.lbl_MEM.Caption, "96. %");
 
+    f.drives.geometry = DiskGeometry{1, 4096, 26'000'000, 25'000'000};  // more free than in all
+    f.form.Timer1_Timer();
+    EXPECT_EQ(f.form.lbl_MEM.Caption, "– %");
+
     f.form.lblHDRAM.Caption = "RAM";
     f.memory.load.reset();
     f.form.Timer1_Timer();

@@ -90,13 +90,15 @@ TEST(Load, NoMonitorsPutTheWindowLeftOfTheScreen) {
 }
 
 TEST(Load, UnusablePositionsCountAsMissing) {
-    for (const char* stored : {"", "links", "1e300", "3e9", "12,5"}) {
+    for (const char* stored : {"", "links", "1e300", "3e9", "2147483520", "-2147483520", "12,5"}) {
         FormFixture f;
         f.settings.Put("MEMTOP", stored);
         f.settings.Put("MEMLeft", stored);
         f.form.Load();
         EXPECT_EQ(f.form.Top, 1000) << stored;
         EXPECT_EQ(f.form.Left, 1000) << stored;
+        f.form.MouseDown(1, 0, 0, 0);
+        f.form.MouseMove(1, 0, 5000, 5000);  // a drag from there stays in range
     }
 }
 

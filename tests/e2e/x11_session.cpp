@@ -42,13 +42,15 @@ bool Screenshot::SavePpm(const std::string& path) const {
     return std::fclose(file) == 0;
 }
 
-GaugeProcess::GaugeProcess(std::map<std::string, std::string> extraEnvironment, std::vector<std::string> command) {
+GaugeProcess::GaugeProcess(std::map<std::string, std::string> extraEnvironment, std::vector<std::string> command,
+                           const std::string& errorFile) {
     std::vector<char*> argv;
     for (std::string& argument : command) argv.push_back(argument.data());
     argv.push_back(nullptr);
     pid_ = ::fork();
     if (pid_ == 0) {
         for (const auto& [name, value] : extraEnvironment) ::setenv(name.c_str(), value.c_str(), 1);
+        if (!errorFile.empty()) std::freopen(errorFile.c_str(), "w", stderr);
         ::execv(argv[0], argv.data());
         ::_exit(127);
     }
@@ -69,7 +71,7 @@ std::optional<int> GaugeProcess::WaitForExit(std::chrono::milliseconds timeout) 
     return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
 }
 
-XSession::XSession() : display_(XOpenDisplay(nullptr)) {
+XSession::XSession(const char* displayName) : display_(XOpenDisplay(displayName)) {
     if (display_ == nullptr) throw std::runtime_error("no X server at $DISPLAY; run the test through x_session.sh");
     // Windows come and go while the tests look at them; a request about one
     // that is gone simply finds nothing.

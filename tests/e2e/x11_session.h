@@ -35,8 +35,9 @@ struct Screenshot {
 class GaugeProcess {
 public:
     // The Linux program, or any other command line (the Windows one under Wine).
+    // Its standard error goes to errorFile when one is named.
     explicit GaugeProcess(std::map<std::string, std::string> extraEnvironment = {},
-                          std::vector<std::string> command = {ZELTAVOR_BINARY});
+                          std::vector<std::string> command = {ZELTAVOR_BINARY}, const std::string& errorFile = "");
     ~GaugeProcess();
     GaugeProcess(const GaugeProcess&) = delete;
     GaugeProcess& operator=(const GaugeProcess&) = delete;
@@ -53,7 +54,7 @@ private:
 // A client connection to the test's X server ($DISPLAY).
 class XSession {
 public:
-    XSession();
+    explicit XSession(const char* displayName = nullptr);  // $DISPLAY by default
     ~XSession();
     XSession(const XSession&) = delete;
     XSession& operator=(const XSession&) = delete;

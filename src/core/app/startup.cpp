@@ -1,4 +1,4 @@
-#include <limits>
+#include <cmath>
 
 #include "app/form1.h"
 
@@ -12,10 +12,9 @@ constexpr const char* kSection = "Optionen";
 // A hand-edited count must not put the window beyond any screen.
 bool UsableMonitorCount(double count) { return count >= 0; }
 
-// Positions beyond the 32-bit range could not be dragged or stored again.
-bool UsablePosition(double twips) {
-    return twips >= std::numeric_limits<std::int32_t>::min() && twips <= std::numeric_limits<std::int32_t>::max();
-}
+// A position so far out that a drag from it would leave the 32-bit range is
+// no place the window was ever left at.
+bool UsablePosition(double twips) { return std::fabs(twips) <= 1e9; }
 
 }  // namespace
 

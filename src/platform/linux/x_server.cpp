@@ -11,4 +11,17 @@ bool XServerReachable() {
     return true;
 }
 
+namespace {
+void (*lossHandler)() = nullptr;
+int OnIoError(Display*) {
+    lossHandler();
+    return 0;
+}
+}  // namespace
+
+void OnXServerLoss(void (*handler)()) {
+    lossHandler = handler;
+    XSetIOErrorHandler(OnIoError);
+}
+
 }  // namespace zeltavor::linux_platform

@@ -1,5 +1,4 @@
 #include <QApplication>
-#include <QLocale>
 #include <cstdio>
 #include <cstdlib>
 
@@ -7,9 +6,11 @@
 #include "gauge_window.h"
 #include "key_state.h"
 #include "memory_status.h"
+#include "qt_locale.h"
 #include "qt_screen.h"
 #include "qt_settings_store.h"
 #include "termination_signals.h"
+#include "x_connection_loss.h"
 #include "x_server.h"
 #include "xdg_autostart.h"
 
@@ -31,6 +32,7 @@ int main(int argc, char** argv) {
     }
 
     QApplication app(argc, argv);
+    zeltavor::qt::EndQuietlyWhenTheXServerGoes();
     zeltavor::qt::QtScreen screen;
     zeltavor::linux_platform::LinuxMemoryStatus memory;
     zeltavor::linux_platform::LinuxDrives drives;
@@ -38,7 +40,7 @@ int main(int argc, char** argv) {
     zeltavor::qt::QtSettingsStore settings;
     zeltavor::linux_platform::XdgAutostart autostart;
     zeltavor::Platform platform{screen, memory, drives, keys, settings, autostart,
-                                {QLocale::system().decimalPoint().toStdString()}};
+                                zeltavor::qt::SystemNumberLocale()};
 
     zeltavor::qt::GaugeWindow window(platform);
     zeltavor::qt::CloseOnTerminationSignals(window);

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QSettings>
+#include <QStorageInfo>
 
 #include "app/errors.h"
 
@@ -19,13 +20,20 @@ QSettings StoreOf(std::string_view application) {
 
 QString Key(std::string_view section, std::string_view key) { return FromUtf8(section) + '/' + FromUtf8(key); }
 
-// QSettings only says that the write failed; a trial write in its place says why.
+// QSettings only says that the write failed; a trial write beside the file,
+// the way QSettings writes, says why.
 QString WhyNotWritable(const QString& path) {
     const QString folder = QFileInfo(path).absolutePath();
     if (!QDir().mkpath(folder)) return QString("der Ordner %1 lässt sich nicht anlegen").arg(folder);
-    QSaveFile trial(path);
+    if (QFileInfo(path).isDir()) return "an seiner Stelle steht ein Ordner";
+    const QStorageInfo storage(folder);
+    if (storage.isReadOnly()) return "das Dateisystem ist schreibgeschützt";
+    if (storage.bytesAvailable() < QFileInfo(path).size() + 4096) return "der Datenträger ist voll";
+    QSaveFile trial(path + ".probe");
     if (!trial.open(QIODevice::WriteOnly)) return trial.errorString();
-    trial.cancelWriting();
+    trial.write(QByteArray(QFileInfo(path).size() + 4096, '\n'));
+    if (!trial.commit()) return trial.errorString();
+    QFile::remove(path + ".probe");
     return "unbekannter Grund";
 }
 
@@ -50,8 +58,9 @@ std::optional<std::string> QtSettingsStore::Read(std::string_view application, s
                                                  std::string_view key) {
     const QSettings store = StoreOf(application);
     const QVariant value = store.value(Key(section, key));
-    // A hand-edited list or typed value is not one of our texts: treat it as missing.
-    if (store.status() != QSettings::NoError || value.typeId() != QMetaType::QString) return std::nullopt;
+    // A damaged file, or a hand-edited list or typed value, is none of our
+    // texts: treat it as missing.
+    if (store.status() == QSettings::FormatError || value.typeId() != QMetaType::QString) return std::nullopt;
     return value.toString().toStdString();
 }
 

@@ -1,0 +1,67 @@
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <unistd.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <cstring>
+#include <fstream>
+#include <sys/wait.h>
+#include <thread>
+
+#include "x11_session.h"
+
+namespace zeltavor::e2e {
+namespace {
+
+using namespace std::chrono_literals;
+
+// An X server of the test's own, which the test can take away.
+class OwnXServer {
+public:
+    OwnXServer() {
+        int pipeEnds[2];
+        if (::pipe(pipeEnds) != 0) return;
+        pid_ = ::fork();
+        if (pid_ == 0) {
+            ::close(pipeEnds[0]);
+            const std::string fd = std::to_string(pipeEnds[1]);
+            ::execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "800x600x24", "-nolisten", "tcp",
+                     static_cast<char*>(nullptr));
+            ::_exit(127);
+        }
+        ::close(pipeEnds[1]);
+        char number[16] = {};
+        if (::read(pipeEnds[0], number, sizeof number - 1) > 0) display_ = ":" + std::string(number, std::strcspn(number, "\n"));
+        ::close(pipeEnds[0]);
+    }
+    ~OwnXServer() { GoAway(); }
+    const std::string& display() const { return display_; }
+    void GoAway() {
+        if (pid_ > 0) ::kill(pid_, SIGTERM), ::waitpid(pid_, nullptr, 0);
+        pid_ = -1;
+    }
+
+private:
+    pid_t pid_ = -1;
+    std::string display_;
+};
+
+TEST(XServerLoss, TheGaugeEndsWithOneClearLine) {
+    OwnXServer server;
+    ASSERT_FALSE(server.display().empty()) << "Xvfb did not start";
+    QTemporaryDir scratch;
+    const std::string errors = scratch.filePath("stderr").toStdString();
+    GaugeProcess gauge({{"DISPLAY", server.display()}, {"XDG_CONFIG_HOME", scratch.path().toStdString()},
+                        {"XDG_RUNTIME_DIR", scratch.path().toStdString()}},
+                       {ZELTAVOR_BINARY}, errors);
+    ASSERT_FALSE(gauge.WaitForExit(3s)) << "the gauge did not keep running";  // showing and refreshing
+    server.GoAway();
+    EXPECT_EQ(gauge.WaitForExit(10s), 1);  // an exit, not a signal: no core dump
+    std::ifstream in(errors);
+    std::string all((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(all, "zeltavor: Die Verbindung zum X-Server ist abgebrochen; das Programm endet.\n");
+}
+
+}  // namespace
+}  // namespace zeltavor::e2e
