@@ -15,7 +15,7 @@ exec tests/e2e/x_session.sh bash -c '
   # Both on the same core, so that both pay the same price for a wake-up.
   taskset -c 0 build/src/toolkit/qt/zeltavor & gauge=$!
   taskset -c 0 build/bench/meminfo_floor & floor=$!
-  trap "kill $gauge $floor 2>/dev/null" EXIT
+  trap "kill $gauge $floor 2>/dev/null; wait" EXIT
   sleep 5   # past start-up and the sweep: the steady state is measured
   g0=$(cpu_ns $gauge); f0=$(cpu_ns $floor); t0=$(date +%s%N)
   sleep "$seconds"

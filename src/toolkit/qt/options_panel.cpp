@@ -19,6 +19,10 @@ OptionsPanel::OptionsPanel(QWidget& window, Form1& form, Dispatcher dispatch)
     AddButton(form_.cmd_auto, [this] { form_.cmd_auto_Click(); });
     AddButton(form_.cmd_aus, [this] { form_.cmd_aus_Click(); });
     AddButton(form_.cmd_clear, [this] { form_.cmd_clear_Click(); });
+    // Neither the panel nor its controls ever move.
+    setGeometry(PixelRect(form_.Frame1));
+    for (const auto& [model, button] : buttons_) button->setGeometry(PixelRect(*model));
+    for (const auto& [model, box] : boxes_) box->setGeometry(PixelRect(*model));
     ApplyModel();
 }
 
@@ -49,14 +53,17 @@ QLineEdit* OptionsPanel::AddTextBox(TextBox& model, DigitBox::KeyFilter filter) 
 }
 
 void OptionsPanel::ApplyModel() {
-    setGeometry(PixelRect(form_.Frame1));
+    // Most events (every timer tick) change nothing here: compare first.
+    std::vector<std::string> state;
+    for (const auto& [model, button] : buttons_) state.push_back(model->Caption + (model->Visible ? "+" : "-"));
+    for (const auto& [model, box] : boxes_) state.push_back(model->Text);
+    if (state == applied_) return;
+    applied_ = std::move(state);
     for (const auto& [model, button] : buttons_) {
-        button->setGeometry(PixelRect(*model));
         button->setText(QString::fromStdString(model->Caption));
         button->setVisible(model->Visible);
     }
     for (const auto& [model, box] : boxes_) {
-        box->setGeometry(PixelRect(*model));
         const QString text = QString::fromStdString(model->Text);
         if (box->text() != text) box->setText(text);
     }

@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QWidget>
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "app/form1.h"
@@ -41,6 +42,7 @@ private:
     Dispatcher dispatch_;
     std::vector<std::pair<const Button*, QPushButton*>> buttons_;
     std::vector<std::pair<TextBox*, QLineEdit*>> boxes_;
+    std::vector<std::string> applied_;  // what ApplyModel last brought over
     QLineEdit* txtHeight_ = nullptr;
     bool exitPressed_ = false;
 };
