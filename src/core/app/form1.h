@@ -85,6 +85,10 @@ public:
     void MouseMove(int Button, int Shift, float X, float Y);
     void MouseUp();
     void DblClick();
+    // The source dot that takes a mouse press at this point, if any: the
+    // labels and the hub are disabled and let the mouse through to the window.
+    Image* DotAt(float X, float Y);
+    void DotClick(const Image& dot);
 
     // --- options ---
     void cmd_weiter_Click();

@@ -152,20 +152,9 @@ QPointF GaugeWindow::ToTwips(const QMouseEvent& event) const {
             static_cast<float>(inWindow.y() * screen.TwipsPerPixelY())};
 }
 
-// The source dots take their own clicks; the labels and the hub are disabled
-// and let the mouse through to the window.
-Image* GaugeWindow::DotAt(QPointF twips) {
-    for (Image* dot : {&form_.imgDot0, &form_.ImgDot1}) {
-        const bool inside = twips.x() >= dot->Left && twips.x() < dot->Left + dot->Width && twips.y() >= dot->Top &&
-                            twips.y() < dot->Top + dot->Height;
-        if (dot->Visible && dot->Enabled && inside) return dot;
-    }
-    return nullptr;
-}
-
 void GaugeWindow::mousePressEvent(QMouseEvent* event) {
     const QPointF at = ToTwips(*event);
-    pressedDot_ = DotAt(at);
+    pressedDot_ = form_.DotAt(at.x(), at.y());
     if (pressedDot_) return;  // a dot acts on release, as a click
     Dispatch([&] { form_.MouseDown(ButtonCode(event->button()), 0, at.x(), at.y()); });
 }
@@ -179,8 +168,8 @@ void GaugeWindow::mouseMoveEvent(QMouseEvent* event) {
 void GaugeWindow::mouseReleaseEvent(QMouseEvent* event) {
     if (pressedDot_) {
         Image* dot = std::exchange(pressedDot_, nullptr);
-        if (event->button() == Qt::LeftButton && DotAt(ToTwips(*event)) == dot)
-            Dispatch([this, dot] { dot == &form_.imgDot0 ? form_.imgDot0_Click() : form_.ImgDot1_Click(); });
+        if (event->button() == Qt::LeftButton && form_.DotAt(ToTwips(*event).x(), ToTwips(*event).y()) == dot)
+            Dispatch([this, dot] { form_.DotClick(*dot); });
         return;
     }
     Dispatch([this] { form_.MouseUp(); });
@@ -189,7 +178,8 @@ void GaugeWindow::mouseReleaseEvent(QMouseEvent* event) {
 // Qt delivers a double-click as press, release, double-click, release: the
 // handlers' own order, with the double-click in place of the second press.
 void GaugeWindow::mouseDoubleClickEvent(QMouseEvent* event) {
-    pressedDot_ = DotAt(ToTwips(*event));
+    const QPointF at = ToTwips(*event);
+    pressedDot_ = form_.DotAt(at.x(), at.y());
     if (pressedDot_) return;
     Dispatch([this] { form_.DblClick(); });
 }

@@ -42,7 +42,6 @@ private:
     void SyncTimer(const Timer& model, QTimer& timer, unsigned& generation);
     QRect PixelGeometry() const;
     QPointF ToTwips(const QMouseEvent& event) const;
-    Image* DotAt(QPointF twips);
 
     Form1 form_;
     OptionsPanel* panel_ = nullptr;

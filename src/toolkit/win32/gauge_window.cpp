@@ -95,7 +95,7 @@ LRESULT GaugeWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_LBUTTONDBLCLK:
         case WM_RBUTTONDBLCLK:
         case WM_MBUTTONDBLCLK:
-            pressedDot_ = DotAt(ToTwips(lParam));
+            pressedDot_ = form_.DotAt(ToTwips(lParam).x, ToTwips(lParam).y);
             SetCapture(handle_);
             if (!pressedDot_) Dispatch([this] { form_.DblClick(); });
             return 0;
@@ -119,7 +119,7 @@ LRESULT GaugeWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
 void GaugeWindow::OnButtonDown(int button, LPARAM lParam) {
     SetCapture(handle_);
     const TwipPoint at = ToTwips(lParam);
-    pressedDot_ = DotAt(at);
+    pressedDot_ = form_.DotAt(at.x, at.y);
     if (pressedDot_) return;  // a dot acts on release, as a click
     Dispatch([&] { form_.MouseDown(button, 0, at.x, at.y); });
 }
@@ -128,8 +128,8 @@ void GaugeWindow::OnButtonUp(int button, LPARAM lParam) {
     ReleaseCapture();
     if (pressedDot_) {
         Image* dot = std::exchange(pressedDot_, nullptr);
-        if (button == 1 && DotAt(ToTwips(lParam)) == dot)
-            Dispatch([this, dot] { dot == &form_.imgDot0 ? form_.imgDot0_Click() : form_.ImgDot1_Click(); });
+        if (button == 1 && form_.DotAt(ToTwips(lParam).x, ToTwips(lParam).y) == dot)
+            Dispatch([this, dot] { form_.DotClick(*dot); });
         return;
     }
     Dispatch([this] { form_.MouseUp(); });
@@ -228,17 +228,6 @@ RunningExecutable GaugeWindow::Executable() {
 TwipPoint GaugeWindow::ToTwips(LPARAM lParam) const {
     const auto& screen = form_.platform().screen;
     return {GET_X_LPARAM(lParam) * screen.TwipsPerPixelX(), GET_Y_LPARAM(lParam) * screen.TwipsPerPixelY()};
-}
-
-// The source dots take their own clicks; the labels and the hub are disabled
-// and let the mouse through to the window.
-Image* GaugeWindow::DotAt(TwipPoint twips) {
-    for (Image* dot : {&form_.imgDot0, &form_.ImgDot1}) {
-        const bool inside = twips.x >= dot->Left && twips.x < dot->Left + dot->Width && twips.y >= dot->Top &&
-                            twips.y < dot->Top + dot->Height;
-        if (dot->Visible && dot->Enabled && inside) return dot;
-    }
-    return nullptr;
 }
 
 // Drawn into a bitmap first and copied in one go, so nothing flickers.

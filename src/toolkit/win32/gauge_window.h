@@ -42,7 +42,6 @@ private:
     void SyncTimer(const Timer& model, UINT_PTR id, unsigned& generation);
     RECT PixelGeometry() const;
     TwipPoint ToTwips(LPARAM lParam) const;
-    Image* DotAt(TwipPoint twips);
     void OnButtonDown(int button, LPARAM lParam);
     void OnButtonUp(int button, LPARAM lParam);
     void Paint();
