@@ -184,12 +184,13 @@ QImage HandCursor() {
     return image;
 }
 
-QImage Icon() {
-    QImage image = Transparent(67, 67);
+// The window icon is 67 pixels; the desktop's icon theme wants the usual sizes.
+QImage Icon(int size = 67) {
+    QImage image = Transparent(size, size);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
-    p.scale(67.0 / 148, 67.0 / 148);
+    p.scale(size / 148.0, size / 148.0);
     PaintDial(p, false);
     const QPointF c(74, 74);
     p.setPen(QPen(QColor(255, 0, 0), 6, Qt::SolidLine, Qt::RoundCap));
@@ -259,6 +260,12 @@ int main(int argc, char** argv) {
     if (!Icon().save(out.filePath("icon.ico"), "ICO")) {
         std::fprintf(stderr, "draw_pictures: cannot write icon.ico\n");
         return 1;
+    }
+    for (int size : {16, 32, 48, 64, 128, 256}) {
+        if (!Icon(size).save(out.filePath(QString("icon_%1.png").arg(size)))) {
+            std::fprintf(stderr, "draw_pictures: cannot write icon_%d.png\n", size);
+            return 1;
+        }
     }
     return 0;
 }

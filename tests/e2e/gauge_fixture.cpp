@@ -10,10 +10,10 @@ namespace zeltavor::e2e {
 
 using namespace std::chrono_literals;
 
-void GaugeFixture::Start() {
+void GaugeFixture::Start(std::map<std::string, std::string> extraEnvironment) {
     ASSERT_TRUE(config.isValid());
-    gauge = std::make_unique<GaugeProcess>(std::map<std::string, std::string>{
-        {"XDG_CONFIG_HOME", config.path().toStdString()}, {"LC_ALL", "C.UTF-8"}});
+    extraEnvironment.insert({{"XDG_CONFIG_HOME", config.path().toStdString()}, {"LC_ALL", "C.UTF-8"}});
+    gauge = std::make_unique<GaugeProcess>(extraEnvironment);
     const auto found = x.WaitForWindow(gauge->pid(), 10s);
     ASSERT_TRUE(found) << "the gauge's window did not appear";
     window = *found;

@@ -20,7 +20,7 @@ protected:
     XWindow window = 0;
 
     // Starts the program and waits for its window; fails the test without one.
-    void Start();
+    void Start(std::map<std::string, std::string> extraEnvironment = {});
     // Ends it the way a logout does (SIGTERM) and waits for it to finish.
     std::optional<int> Terminate();
 

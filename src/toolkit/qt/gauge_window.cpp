@@ -1,5 +1,6 @@
 #include "gauge_window.h"
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -15,6 +16,7 @@
 
 #include "app/errors.h"
 #include "control_painter.h"
+#include "gauge_accessible.h"
 #include "pictures.h"
 
 namespace zeltavor::qt {
@@ -37,6 +39,7 @@ int ButtonCode(Qt::MouseButtons buttons) {
 }  // namespace
 
 GaugeWindow::GaugeWindow(Platform& platform) : form_(platform, *this) {
+    GaugeAccessible::Install();
     setWindowFlags(Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setWindowTitle(QString::fromStdString(form_.Caption));
@@ -84,9 +87,15 @@ void GaugeWindow::ApplyModel() {
     panel_->ApplyModel();
     Scene scene = SceneOf(form_);
     if (scene != shown_) {
+        const bool newReading = !shown_ || scene.lbl_MEM.Caption != shown_->lbl_MEM.Caption ||
+                                scene.lblHDRAM.Caption != shown_->lblHDRAM.Caption;
         shown_ = std::move(scene);
         update();
         panel_->update();
+        if (newReading && QAccessible::isActive()) {
+            QAccessibleValueChangeEvent event(this, GaugeAccessible::Reading(form_));
+            QAccessible::updateAccessibility(&event);
+        }
     }
 }
 

@@ -17,6 +17,7 @@ namespace zeltavor::qt {
 class GaugeWindow final : public QWidget, private Desktop {
 public:
     explicit GaugeWindow(Platform& platform);
+    const Form1& form() const { return form_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

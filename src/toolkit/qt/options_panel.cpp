@@ -14,8 +14,10 @@ OptionsPanel::OptionsPanel(QWidget& window, Form1& form, Dispatcher dispatch)
     setMouseTracking(true);  // the hand cursor over the red cross
     // Created in the focus order: size, "weiter", monitors, the autostart pair, clean-up.
     txtHeight_ = AddTextBox(form_.txtHeight, [this](std::int16_t& key) { form_.txtHeight_KeyPress(key); });
+    txtHeight_->setAccessibleName("Instrument-Größe (800 bis 2500)");
     AddButton(form_.cmd_weiter, [this] { form_.cmd_weiter_Click(); });
-    AddTextBox(form_.Monis, [this](std::int16_t& key) { form_.Monis_KeyPress(key); });
+    AddTextBox(form_.Monis, [this](std::int16_t& key) { form_.Monis_KeyPress(key); })
+        ->setAccessibleName("Anzahl Monitore (höchstens 2)");
     AddButton(form_.cmd_auto, [this] { form_.cmd_auto_Click(); });
     AddButton(form_.cmd_aus, [this] { form_.cmd_aus_Click(); });
     AddButton(form_.cmd_clear, [this] { form_.cmd_clear_Click(); });
