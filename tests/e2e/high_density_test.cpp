@@ -45,5 +45,24 @@ TEST_F(HighDensity, KeepsItsSizeInTwipsAndDrawsSharpAtTwiceTheDensity) {
     EXPECT_GT(blocksWithDetail, blocks / 4) << "a blocky dial";
 }
 
+// The round outline follows the circle pixel by pixel, not in steps of two.
+TEST_F(HighDensity, TheOutlineIsAsFineAsTheScreen) {
+    const Rect place{134, 134, 296, 296};
+    const Screenshot desktop = x.Capture(place);
+    WriteSettings("[Optionen]\ntxtHeight=2220\n");
+    Start({{"QT_SCALE_FACTOR", "2"}});
+    ASSERT_EQ(Geometry(), place);
+    std::this_thread::sleep_for(1s);
+    const Screenshot shot = x.Capture(place);
+    const auto firstShown = [&](int y) {
+        for (int x = 0; x < shot.width; ++x)
+            if (shot.at(x, y).r != desktop.at(x, y).r || shot.at(x, y).g != desktop.at(x, y).g) return x;
+        return shot.width;
+    };
+    int finerThanTwo = 0;
+    for (int y = 4; y < 100; y += 2) finerThanTwo += firstShown(y) != firstShown(y + 1);
+    EXPECT_GT(finerThanTwo, 10) << "the edge moves in steps of two pixels";
+}
+
 }  // namespace
 }  // namespace zeltavor::e2e

@@ -9,6 +9,8 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainterPath>
+#include <xcb/xcb.h>
+
 #include <cmath>
 #include <cstdio>
 #include <limits>
@@ -18,6 +20,7 @@
 #include "control_painter.h"
 #include "gauge_accessible.h"
 #include "pictures.h"
+#include "x_shape.h"
 
 namespace zeltavor::qt {
 
@@ -111,14 +114,25 @@ void GaugeWindow::SyncTimer(const Timer& model, QTimer& timer, unsigned& generat
 
 void GaugeWindow::TopWindow() { raise(); }
 
+// The outline is set in the window's device pixels, so that on a dense
+// screen its curve is as fine as the screen (Qt would scale a mask given in
+// logical pixels in steps of the ratio).
 void GaugeWindow::SetWindowRgn(const RoundRectRegion& region) {
-    const QRectF rect(region.left, region.top, region.right - region.left, region.bottom - region.top);
+    const double ratio = devicePixelRatioF();
+    const QRectF rect(region.left * ratio, region.top * ratio, (region.right - region.left) * ratio,
+                      (region.bottom - region.top) * ratio);
     // The corner ellipse can be no larger than the rectangle.
-    const double radiusX = std::min<double>(region.ellipseWidth, rect.width()) / 2;
-    const double radiusY = std::min<double>(region.ellipseHeight, rect.height()) / 2;
+    const double radiusX = std::min<double>(region.ellipseWidth * ratio, rect.width()) / 2;
+    const double radiusY = std::min<double>(region.ellipseHeight * ratio, rect.height()) / 2;
     QPainterPath outline;
     outline.addRoundedRect(rect, radiusX, radiusY);
-    setMask(QRegion(outline.toFillPolygon().toPolygon()));
+    std::vector<linux_platform::PixelRect> rectangles;
+    for (const QRect& r : QRegion(outline.toFillPolygon().toPolygon()))
+        rectangles.push_back({r.x(), r.y(), r.width(), r.height()});
+    const WId window = winId();
+    // Qt's own requests that create the window go out before the shape does.
+    if (auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>()) xcb_flush(x11->connection());
+    linux_platform::SetWindowShape(window, rectangles);
 }
 
 void GaugeWindow::ClearClipboard() { QGuiApplication::clipboard()->clear(QClipboard::Clipboard); }
