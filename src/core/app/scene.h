@@ -22,4 +22,29 @@ inline Scene SceneOf(const Form1& form) {
             form.ImgMitte,  form.Image2,    form.Label3};
 }
 
+// The windowless controls of the window, from back to front: the needle lies
+// behind everything. A front-end's painter has Draw for lines, labels, images.
+template <typename Painter>
+void DrawWindowControls(const Form1& form, Painter& painter) {
+    painter.Draw(form.SecZ);
+    painter.Draw(form.lbl_MEM);
+    painter.Draw(form.MEMLeft);
+    painter.Draw(form.MEMTOP);
+    painter.Draw(form.Image2);
+    painter.Draw(form.ImgMitte);
+    painter.Draw(form.ImgDot1);
+    painter.Draw(form.imgDot0);
+    painter.Draw(form.lblHDRAM);
+}
+
+// Those of the options panel, from back to front.
+template <typename Painter>
+void DrawPanelControls(const Form1& form, Painter& painter) {
+    painter.Draw(form.Label4.at(0));
+    painter.Draw(form.Label3);
+    painter.Draw(form.cmd_EXIT);
+    painter.Draw(form.Label4.at(1));
+    painter.Draw(form.Label4.at(3));
+}
+
 }  // namespace zeltavor

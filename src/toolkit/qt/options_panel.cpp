@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <cmath>
 
+#include "app/scene.h"
 #include "control_painter.h"
 #include "pictures.h"
 
@@ -77,12 +78,7 @@ void OptionsPanel::paintEvent(QPaintEvent*) {
     painter.setRenderHint(QPainter::Antialiasing);
     const auto& screen = form_.platform().screen;
     ControlPainter controls(painter, screen.TwipsPerPixelX(), screen.TwipsPerPixelY(), form_.Frame1.BackColor);
-    // The windowless controls from back to front.
-    controls.Draw(form_.Label4.at(0));
-    controls.Draw(form_.Label3);
-    controls.Draw(form_.cmd_EXIT);
-    controls.Draw(form_.Label4.at(1));
-    controls.Draw(form_.Label4.at(3));
+    DrawPanelControls(form_, controls);
 }
 
 bool OptionsPanel::OverExitCross(QPointF position) const {

@@ -249,16 +249,7 @@ void GaugeWindow::Paint() {
         DrawPicture(buffer, dial, 0, 0);
     const auto& screen = form_.platform().screen;
     ControlPainter controls(buffer, screen.TwipsPerPixelX(), screen.TwipsPerPixelY(), form_.BackColor);
-    // The needle lies behind everything; then the windowless controls from back to front.
-    controls.Draw(form_.SecZ);
-    controls.Draw(form_.lbl_MEM);
-    controls.Draw(form_.MEMLeft);
-    controls.Draw(form_.MEMTOP);
-    controls.Draw(form_.Image2);
-    controls.Draw(form_.ImgMitte);
-    controls.Draw(form_.ImgDot1);
-    controls.Draw(form_.imgDot0);
-    controls.Draw(form_.lblHDRAM);
+    DrawWindowControls(form_, controls);
     BitBlt(dc, 0, 0, client.right, client.bottom, buffer, 0, 0, SRCCOPY);
     SelectObject(buffer, old);
     DeleteObject(bitmap);

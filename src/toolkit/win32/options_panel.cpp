@@ -6,6 +6,7 @@
 #include <cmath>
 #include <utility>
 
+#include "app/scene.h"
 #include "control_painter.h"
 #include "pictures.h"
 #include "text.h"
@@ -206,12 +207,7 @@ void OptionsPanel::Paint() {
     DeleteObject(background);
     const auto& screen = form_.platform().screen;
     ControlPainter controls(buffer, screen.TwipsPerPixelX(), screen.TwipsPerPixelY(), form_.Frame1.BackColor);
-    // The windowless controls from back to front.
-    controls.Draw(form_.Label4.at(0));
-    controls.Draw(form_.Label3);
-    controls.Draw(form_.cmd_EXIT);
-    controls.Draw(form_.Label4.at(1));
-    controls.Draw(form_.Label4.at(3));
+    DrawPanelControls(form_, controls);
     BitBlt(dc, 0, 0, client.right, client.bottom, buffer, 0, 0, SRCCOPY);
     SelectObject(buffer, old);
     DeleteObject(bitmap);
