@@ -114,24 +114,27 @@ void GaugeWindow::SyncTimer(const Timer& model, QTimer& timer, unsigned& generat
 
 void GaugeWindow::TopWindow() { raise(); }
 
-// The outline is set in the window's device pixels, so that on a dense
+// On X11 the outline is set in the window's device pixels, so that on a dense
 // screen its curve is as fine as the screen (Qt would scale a mask given in
 // logical pixels in steps of the ratio).
 void GaugeWindow::SetWindowRgn(const RoundRectRegion& region) {
-    const double ratio = devicePixelRatioF();
-    const QRectF rect(region.left * ratio, region.top * ratio, (region.right - region.left) * ratio,
-                      (region.bottom - region.top) * ratio);
+    const QRectF rect(region.left, region.top, region.right - region.left, region.bottom - region.top);
     // The corner ellipse can be no larger than the rectangle.
-    const double radiusX = std::min<double>(region.ellipseWidth * ratio, rect.width()) / 2;
-    const double radiusY = std::min<double>(region.ellipseHeight * ratio, rect.height()) / 2;
+    const double radiusX = std::min<double>(region.ellipseWidth, rect.width()) / 2;
+    const double radiusY = std::min<double>(region.ellipseHeight, rect.height()) / 2;
     QPainterPath outline;
     outline.addRoundedRect(rect, radiusX, radiusY);
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (x11 == nullptr || x11->connection() == nullptr) {
+        setMask(QRegion(outline.toFillPolygon().toPolygon()));
+        return;
+    }
+    const double ratio = devicePixelRatioF();
     std::vector<linux_platform::PixelRect> rectangles;
-    for (const QRect& r : QRegion(outline.toFillPolygon().toPolygon()))
+    for (const QRect& r : QRegion(QTransform::fromScale(ratio, ratio).map(outline).toFillPolygon().toPolygon()))
         rectangles.push_back({r.x(), r.y(), r.width(), r.height()});
     const WId window = winId();
-    // Qt's own requests that create the window go out before the shape does.
-    if (auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>()) xcb_flush(x11->connection());
+    xcb_flush(x11->connection());  // Qt's requests that create the window go out first
     linux_platform::SetWindowShape(window, rectangles);
 }
 
