@@ -230,31 +230,17 @@ TwipPoint GaugeWindow::ToTwips(LPARAM lParam) const {
     return {GET_X_LPARAM(lParam) * screen.TwipsPerPixelX(), GET_Y_LPARAM(lParam) * screen.TwipsPerPixelY()};
 }
 
-// Drawn into a bitmap first and copied in one go, so nothing flickers.
 void GaugeWindow::Paint() {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(handle_, &paint);
-    RECT client;
-    GetClientRect(handle_, &client);
-    HDC buffer = CreateCompatibleDC(dc);
-    HBITMAP bitmap = CreateCompatibleBitmap(dc, client.right, client.bottom);
-    HGDIOBJ old = SelectObject(buffer, bitmap);
-    HBRUSH background = CreateSolidBrush(ToColorRef(form_.BackColor));
-    FillRect(buffer, &client, background);
-    DeleteObject(background);
-    const Bitmap& dial = BitmapOf(form_.BackgroundPicture);
-    if (form_.Width() == form_.Height())
-        StretchPicture(buffer, dial, 0, 0, client.right, client.bottom);  // over the square instrument
-    else
-        DrawPicture(buffer, dial, 0, 0);
-    const auto& screen = form_.platform().screen;
-    ControlPainter controls(buffer, screen.TwipsPerPixelX(), screen.TwipsPerPixelY(), form_.BackColor);
-    DrawWindowControls(form_, controls);
-    BitBlt(dc, 0, 0, client.right, client.bottom, buffer, 0, 0, SRCCOPY);
-    SelectObject(buffer, old);
-    DeleteObject(bitmap);
-    DeleteDC(buffer);
-    EndPaint(handle_, &paint);
+    PaintBuffered(handle_, form_.BackColor, [this](HDC buffer, const RECT& client) {
+        const Bitmap& dial = BitmapOf(form_.BackgroundPicture);
+        if (form_.Width() == form_.Height())
+            StretchPicture(buffer, dial, 0, 0, client.right, client.bottom);  // over the square instrument
+        else
+            DrawPicture(buffer, dial, 0, 0);
+        const auto& screen = form_.platform().screen;
+        ControlPainter controls(buffer, screen.TwipsPerPixelX(), screen.TwipsPerPixelY(), form_.BackColor);
+        DrawWindowControls(form_, controls);
+    });
 }
 
 }  // namespace zeltavor::win32

@@ -195,24 +195,11 @@ LRESULT CALLBACK OptionsPanel::BoxProc(HWND hwnd, UINT message, WPARAM wParam, L
 }
 
 void OptionsPanel::Paint() {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(handle_, &paint);
-    RECT client;
-    GetClientRect(handle_, &client);
-    HDC buffer = CreateCompatibleDC(dc);
-    HBITMAP bitmap = CreateCompatibleBitmap(dc, client.right, client.bottom);
-    HGDIOBJ old = SelectObject(buffer, bitmap);
-    HBRUSH background = CreateSolidBrush(ToColorRef(form_.Frame1.BackColor));
-    FillRect(buffer, &client, background);
-    DeleteObject(background);
-    const auto& screen = form_.platform().screen;
-    ControlPainter controls(buffer, screen.TwipsPerPixelX(), screen.TwipsPerPixelY(), form_.Frame1.BackColor);
-    DrawPanelControls(form_, controls);
-    BitBlt(dc, 0, 0, client.right, client.bottom, buffer, 0, 0, SRCCOPY);
-    SelectObject(buffer, old);
-    DeleteObject(bitmap);
-    DeleteDC(buffer);
-    EndPaint(handle_, &paint);
+    PaintBuffered(handle_, form_.Frame1.BackColor, [this](HDC buffer, const RECT&) {
+        const auto& screen = form_.platform().screen;
+        ControlPainter controls(buffer, screen.TwipsPerPixelX(), screen.TwipsPerPixelY(), form_.Frame1.BackColor);
+        DrawPanelControls(form_, controls);
+    });
 }
 
 }  // namespace zeltavor::win32
