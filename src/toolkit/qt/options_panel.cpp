@@ -1,6 +1,8 @@
 #include "options_panel.h"
 
+#include <QGuiApplication>
 #include <QMouseEvent>
+#include <QStyleHints>
 #include <cmath>
 
 #include "app/scene.h"
@@ -10,7 +12,10 @@
 namespace zeltavor::qt {
 
 OptionsPanel::OptionsPanel(QWidget& window, Form1& form, Dispatcher dispatch)
-    : QWidget(&window), form_(form), dispatch_(std::move(dispatch)) {
+    : QWidget(&window),
+      form_(form),
+      dispatch_(std::move(dispatch)),
+      caretFlashTime_(QGuiApplication::styleHints()->cursorFlashTime()) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);  // the hand cursor over the red cross
     // Created in the focus order: size, "weiter", monitors, the autostart pair, clean-up.
@@ -24,8 +29,8 @@ OptionsPanel::OptionsPanel(QWidget& window, Form1& form, Dispatcher dispatch)
     AddButton(form_.cmd_clear, [this] { form_.cmd_clear_Click(); });
     // Neither the panel nor its controls ever move.
     setGeometry(PixelRect(form_.Frame1));
-    for (const auto& [model, button] : buttons_) button->setGeometry(PixelRect(*model));
-    for (const auto& [model, box] : boxes_) box->setGeometry(PixelRect(*model));
+    for (const auto& button : buttons_) button.widget->setGeometry(PixelRect(*button.model));
+    for (const auto& box : boxes_) box.widget->setGeometry(PixelRect(*box.model));
     ApplyModel();
 }
 
@@ -40,7 +45,7 @@ QPushButton* OptionsPanel::AddButton(const Button& model, const std::function<vo
     auto* button = new QPushButton(this);
     button->setFont(ToQFont(model.ButtonFont));
     connect(button, &QPushButton::clicked, this, [this, onClick] { dispatch_(onClick); });
-    buttons_.emplace_back(&model, button);
+    buttons_.push_back({&model, button, {}});
     return button;
 }
 
@@ -51,25 +56,38 @@ QLineEdit* OptionsPanel::AddTextBox(TextBox& model, DigitBox::KeyFilter filter) 
     connect(box, &QLineEdit::textEdited, this, [this, &model](const QString& text) {
         dispatch_([&model, text] { model.Text = text.toStdString(); });
     });
-    boxes_.emplace_back(&model, box);
+    boxes_.push_back({&model, box, {}});
     return box;
 }
 
 void OptionsPanel::ApplyModel() {
-    // Most events (every timer tick) change nothing here: compare first.
-    std::vector<std::string> state;
-    for (const auto& [model, button] : buttons_) state.push_back(model->Caption + (model->Visible ? "+" : "-"));
-    for (const auto& [model, box] : boxes_) state.push_back(model->Text);
-    if (state == applied_) return;
-    applied_ = std::move(state);
-    for (const auto& [model, button] : buttons_) {
-        button->setText(QString::fromStdString(model->Caption));
-        button->setVisible(model->Visible);
+    FollowView();
+    for (auto& button : buttons_) {
+        if (button.caption != button.model->Caption) {
+            button.caption = button.model->Caption;
+            button.widget->setText(QString::fromStdString(button.caption));
+        }
+        if (button.visible != button.model->Visible) {
+            button.visible = button.model->Visible;
+            button.widget->setVisible(button.visible);
+        }
     }
-    for (const auto& [model, box] : boxes_) {
-        const QString text = QString::fromStdString(model->Text);
-        if (box->text() != text) box->setText(text);
+    for (auto& box : boxes_) {
+        if (box.text == box.model->Text) continue;
+        box.text = box.model->Text;
+        // Typing has already put the text there: leave its cursor alone.
+        if (const QString text = QString::fromStdString(box.text); box.widget->text() != text)
+            box.widget->setText(text);
     }
+}
+
+// In the gauge view the panel lies outside the window, yet txtHeight keeps
+// the focus: its caret would blink unseen and wake the program twice a second.
+void OptionsPanel::FollowView() {
+    const bool inSight = form_.Width() > form_.Frame1.Left;
+    if (inSight == inSight_) return;
+    inSight_ = inSight;
+    QGuiApplication::styleHints()->setCursorFlashTime(inSight ? caretFlashTime_ : 0);
 }
 
 void OptionsPanel::paintEvent(QPaintEvent*) {

@@ -37,14 +37,29 @@ private:
     QLineEdit* AddTextBox(TextBox& model, DigitBox::KeyFilter filter);
     QRect PixelRect(const Control& control) const;
     bool OverExitCross(QPointF position) const;
+    void FollowView();
 
     Form1& form_;
     Dispatcher dispatch_;
-    std::vector<std::pair<const Button*, QPushButton*>> buttons_;
-    std::vector<std::pair<TextBox*, QLineEdit*>> boxes_;
-    std::vector<std::string> applied_;  // what ApplyModel last brought over
+    // Each widget with what it shows, so that an event that changes nothing
+    // here (every timer tick) costs a comparison and no more.
+    struct ShownButton {
+        const Button* model;
+        QPushButton* widget;
+        std::string caption;
+        bool visible = true;  // a child widget shows with the panel unless hidden
+    };
+    struct ShownBox {
+        TextBox* model;
+        QLineEdit* widget;
+        std::string text;
+    };
+    std::vector<ShownButton> buttons_;
+    std::vector<ShownBox> boxes_;
     QLineEdit* txtHeight_ = nullptr;
     bool exitPressed_ = false;
+    bool inSight_ = true;
+    int caretFlashTime_ = 0;  // the desktop's, for when the panel is in sight
 };
 
 }  // namespace zeltavor::qt
