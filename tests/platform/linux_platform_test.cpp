@@ -2,6 +2,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <sstream>
 #include <string>
 
@@ -58,6 +59,32 @@ TEST(MemoryStatus, AgreesWithFreeAndFallsBackWhenProcIsUnreadable) {
     const auto fallback = LinuxMemoryStatus("/nonexistent/meminfo").MemoryLoad();
     ASSERT_TRUE(fallback);
     EXPECT_LE(*fallback, 100u);
+}
+
+// The file stays open between readings: each one must still see what the
+// file holds now, however long, and a file that cannot be read falls back.
+TEST(MemoryStatus, EachReadingSeesTheFileAsItIsNow) {
+    char folder[] = "/tmp/meminfo-XXXXXX";
+    ASSERT_TRUE(::mkdtemp(folder));
+    const std::string path = std::string(folder) + "/meminfo";
+    const auto write = [&](const std::string& text) {
+        FILE* file = std::fopen(path.c_str(), "w");  // truncates in place: the open handle sees it
+        std::fputs(text.c_str(), file);
+        std::fclose(file);
+    };
+    LinuxMemoryStatus memory(path);
+    write("MemTotal: 1000 kB\nMemAvailable: 500 kB\n");
+    EXPECT_EQ(memory.MemoryLoad(), 50u);
+    write("MemTotal: 1000 kB\nMemAvailable: 900 kB\n");
+    EXPECT_EQ(memory.MemoryLoad(), 10u);
+    write(std::string(10000, '#') + "\nMemTotal: 1000 kB\nMemAvailable: 250 kB\n");
+    EXPECT_EQ(memory.MemoryLoad(), 75u);
+
+    const auto unreadable = LinuxMemoryStatus(folder).MemoryLoad();  // opens, but reading a folder fails
+    ASSERT_TRUE(unreadable);
+    EXPECT_LE(*unreadable, 100u);
+    std::remove(path.c_str());
+    ::rmdir(folder);
 }
 
 TEST(Drives, SystemDriveIsTheRootFileSystemAndAgreesWithDf) {

@@ -33,19 +33,6 @@ std::optional<std::uint32_t> LoadOf(std::uint64_t total, std::uint64_t available
     return static_cast<std::uint32_t>(std::nearbyint(100.0 * used / static_cast<double>(total)));
 }
 
-std::optional<std::string> ReadSmallFile(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return std::nullopt;
-    std::string text;
-    char buffer[4096];
-    ssize_t got = 0;
-    while ((got = ::read(fd, buffer, sizeof buffer)) > 0 && text.size() < (1u << 20))
-        text.append(buffer, static_cast<std::size_t>(got));
-    ::close(fd);
-    if (got < 0) return std::nullopt;
-    return text;
-}
-
 std::optional<std::uint32_t> LoadFromSysinfo() {
     struct sysinfo info {};
     if (::sysinfo(&info) != 0) return std::nullopt;
@@ -65,10 +52,37 @@ std::optional<std::uint32_t> MemoryLoadFromMeminfo(std::string_view meminfo) {
 
 LinuxMemoryStatus::LinuxMemoryStatus(std::string meminfoPath) : meminfoPath_(std::move(meminfoPath)) {}
 
+LinuxMemoryStatus::~LinuxMemoryStatus() {
+    if (file_ >= 0) ::close(file_);
+}
+
 std::optional<std::uint32_t> LinuxMemoryStatus::MemoryLoad() {
-    if (const auto text = ReadSmallFile(meminfoPath_))
+    if (const auto text = ReadMeminfo())
         if (const auto load = MemoryLoadFromMeminfo(*text)) return load;
     return LoadFromSysinfo();
+}
+
+// The file stays open: read again from its start it gives fresh figures, and
+// the gauge spares an open and a close ten times a second. One read usually
+// takes all of it; a read that does not fill the buffer has reached the end.
+std::optional<std::string_view> LinuxMemoryStatus::ReadMeminfo() {
+    if (file_ < 0) file_ = ::open(meminfoPath_.c_str(), O_RDONLY | O_CLOEXEC);
+    if (file_ < 0) return std::nullopt;
+    constexpr std::size_t limit = 1u << 20;
+    if (buffer_.empty()) buffer_.resize(4096);
+    std::size_t length = 0;
+    for (;;) {
+        const ssize_t got = ::pread(file_, buffer_.data() + length, buffer_.size() - length, static_cast<off_t>(length));
+        if (got < 0) {
+            // Open it again at the next reading; this one falls back.
+            ::close(file_);
+            file_ = -1;
+            return std::nullopt;
+        }
+        length += static_cast<std::size_t>(got);
+        if (length < buffer_.size() || buffer_.size() >= limit) return std::string_view(buffer_.data(), length);
+        buffer_.resize(2 * buffer_.size());
+    }
 }
 
 }  // namespace zeltavor::linux_platform

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/platform.h"
 
@@ -15,11 +16,19 @@ std::optional<std::uint32_t> MemoryLoadFromMeminfo(std::string_view meminfo);
 class LinuxMemoryStatus final : public MemoryStatus {
 public:
     explicit LinuxMemoryStatus(std::string meminfoPath = "/proc/meminfo");
+    ~LinuxMemoryStatus() override;
+    LinuxMemoryStatus(const LinuxMemoryStatus&) = delete;
+    LinuxMemoryStatus& operator=(const LinuxMemoryStatus&) = delete;
+
     // Falls back to sysinfo(2) when the file cannot be read or understood.
     std::optional<std::uint32_t> MemoryLoad() override;
 
 private:
+    std::optional<std::string_view> ReadMeminfo();
+
     std::string meminfoPath_;
+    int file_ = -1;
+    std::vector<char> buffer_;
 };
 
 }  // namespace zeltavor::linux_platform
