@@ -1,6 +1,6 @@
 // Time of one tick through the core with the real Linux sampler, for each
-// source, the F12 query included (with $DISPLAY set it reads the X server's
-// key events as the running gauge does).
+// source, the F12 query included (as in the running gauge, key events are
+// read when they arrive, not by the query).
 
 #include <benchmark/benchmark.h>
 

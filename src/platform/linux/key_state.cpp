@@ -33,17 +33,17 @@ X11KeyState::~X11KeyState() {
     if (display_ != nullptr) XCloseDisplay(display_);
 }
 
+int X11KeyState::EventSocket() const { return inputExtension_ >= 0 ? ConnectionNumber(display_) : -1; }
+
 std::int16_t X11KeyState::GetAsyncKeyState(int virtualKey) {
     if (virtualKey != VK_F12 || f12Code_ == 0) return 0;  // the only key the gauge watches
-    if (inputExtension_ >= 0)
-        TakeQueuedKeyEvents();
-    else
-        PollKeymap();
+    if (inputExtension_ < 0) PollKeymap();
     return f12_.Query();
 }
 
 // Reads only what has already arrived: no round trip to the server.
-void X11KeyState::TakeQueuedKeyEvents() {
+void X11KeyState::TakeArrivedKeyEvents() {
+    if (inputExtension_ < 0) return;
     while (XPending(display_) > 0) {
         XEvent event;
         XNextEvent(display_, &event);

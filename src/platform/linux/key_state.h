@@ -23,8 +23,11 @@ private:
 };
 
 // F12 on the whole X display, whichever window has the focus. Raw key events
-// of the X input extension feed the latch, so an idle gauge sends the server
-// nothing; without the extension the keymap is polled at each query.
+// of the X input extension feed the latch: the owner's event loop watches
+// EventSocket() and calls TakeArrivedKeyEvents() when it turns readable, so
+// a query costs no system call and an idle gauge sends the server nothing.
+// Without the extension there is no socket to watch and each query polls
+// the keymap.
 class X11KeyState final : public KeyState {
 public:
     X11KeyState();  // its own connection to $DISPLAY; never down without one
@@ -32,10 +35,11 @@ public:
     X11KeyState(const X11KeyState&) = delete;
     X11KeyState& operator=(const X11KeyState&) = delete;
 
+    int EventSocket() const;  // -1 when there are no key events to wait for
+    void TakeArrivedKeyEvents();
     std::int16_t GetAsyncKeyState(int virtualKey) override;
 
 private:
-    void TakeQueuedKeyEvents();
     void PollKeymap();
 
     Display* display_ = nullptr;

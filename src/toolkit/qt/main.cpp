@@ -1,6 +1,8 @@
 #include <QApplication>
+#include <QSocketNotifier>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 
 #include "drives.h"
 #include "gauge_window.h"
@@ -13,10 +15,6 @@
 #include "x_connection_loss.h"
 #include "x_server.h"
 #include "xdg_autostart.h"
-
-namespace {
-
-}  // namespace
 
 int main(int argc, char** argv) {
     // A Wayland client can neither place itself nor stay on top: use X11 (XWayland).
@@ -37,6 +35,12 @@ int main(int argc, char** argv) {
     zeltavor::linux_platform::LinuxMemoryStatus memory;
     zeltavor::linux_platform::LinuxDrives drives;
     zeltavor::linux_platform::X11KeyState keys;
+    // Key events are read as they arrive, not looked for at every tick.
+    std::optional<QSocketNotifier> keyEvents;
+    if (keys.EventSocket() >= 0) {
+        keyEvents.emplace(keys.EventSocket(), QSocketNotifier::Read);
+        QObject::connect(&*keyEvents, &QSocketNotifier::activated, [&keys] { keys.TakeArrivedKeyEvents(); });
+    }
     zeltavor::qt::QtSettingsStore settings;
     zeltavor::linux_platform::XdgAutostart autostart;
     zeltavor::Platform platform{screen, memory, drives, keys, settings, autostart,
