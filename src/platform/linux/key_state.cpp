@@ -3,6 +3,11 @@
 #include <X11/Xlib.h>
 #include <X11/extensions/XInput2.h>
 #include <X11/keysym.h>
+#include <poll.h>
+#include <sys/eventfd.h>
+#include <unistd.h>
+
+#include <cerrno>
 
 namespace zeltavor::linux_platform {
 
@@ -27,23 +32,41 @@ X11KeyState::X11KeyState() : display_(XOpenDisplay(nullptr)) {
     XIEventMask mask{XIAllMasterDevices, sizeof bits, bits};
     XISelectEvents(display_, DefaultRootWindow(display_), &mask, 1);
     XFlush(display_);
+    stopReading_ = ::eventfd(0, EFD_CLOEXEC);
+    if (stopReading_ >= 0) reader_ = std::thread(&X11KeyState::ReadKeyEvents, this);
 }
 
 X11KeyState::~X11KeyState() {
+    if (reader_.joinable()) {
+        const std::uint64_t one = 1;
+        [[maybe_unused]] const auto written = ::write(stopReading_, &one, sizeof one);
+        reader_.join();
+    }
+    if (stopReading_ >= 0) ::close(stopReading_);
     if (display_ != nullptr) XCloseDisplay(display_);
 }
-
-int X11KeyState::EventSocket() const { return inputExtension_ >= 0 ? ConnectionNumber(display_) : -1; }
 
 std::int16_t X11KeyState::GetAsyncKeyState(int virtualKey) {
     if (virtualKey != VK_F12 || f12Code_ == 0) return 0;  // the only key the gauge watches
     if (inputExtension_ < 0) PollKeymap();
+    const std::lock_guard lock(latchMutex_);
     return f12_.Query();
 }
 
-// Reads only what has already arrived: no round trip to the server.
+void X11KeyState::ReadKeyEvents() {
+    pollfd watched[] = {{ConnectionNumber(display_), POLLIN, 0}, {stopReading_, POLLIN, 0}};
+    for (;;) {
+        // Xlib may already hold events it read along with a reply: take
+        // those before sleeping on the socket.
+        TakeArrivedKeyEvents();
+        if (::poll(watched, 2, -1) < 0 && errno != EINTR) return;
+        if (watched[1].revents != 0) return;
+    }
+}
+
+// Reads only what has already arrived: no round trip to the server. A lost
+// connection ends here, in Xlib's handler for it.
 void X11KeyState::TakeArrivedKeyEvents() {
-    if (inputExtension_ < 0) return;
     while (XPending(display_) > 0) {
         XEvent event;
         XNextEvent(display_, &event);
@@ -52,6 +75,7 @@ void X11KeyState::TakeArrivedKeyEvents() {
             continue;
         const auto* raw = static_cast<const XIRawEvent*>(cookie->data);
         if (raw->detail == f12Code_) {
+            const std::lock_guard lock(latchMutex_);
             if (cookie->evtype == XI_RawKeyPress) f12_.Press();
             if (cookie->evtype == XI_RawKeyRelease) f12_.Release();
         }
@@ -64,6 +88,7 @@ void X11KeyState::PollKeymap() {
     char keys[32] = {};
     XQueryKeymap(display_, keys);
     const bool down = (keys[f12Code_ / 8] >> (f12Code_ % 8)) & 1;
+    const std::lock_guard lock(latchMutex_);
     if (down && !polledDown_) f12_.Press();
     if (!down && polledDown_) f12_.Release();
     polledDown_ = down;

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <mutex>
+#include <thread>
+
 #include "app/platform.h"
 
 typedef struct _XDisplay Display;
@@ -23,11 +26,10 @@ private:
 };
 
 // F12 on the whole X display, whichever window has the focus. Raw key events
-// of the X input extension feed the latch: the owner's event loop watches
-// EventSocket() and calls TakeArrivedKeyEvents() when it turns readable, so
-// a query costs no system call and an idle gauge sends the server nothing.
-// Without the extension there is no socket to watch and each query polls
-// the keymap.
+// of the X input extension feed the latch from a thread of their own that
+// sleeps until one arrives: a query costs no system call, and an idle gauge
+// neither wakes for keys nor sends the server anything. Without the
+// extension each query polls the keymap instead.
 class X11KeyState final : public KeyState {
 public:
     X11KeyState();  // its own connection to $DISPLAY; never down without one
@@ -35,18 +37,21 @@ public:
     X11KeyState(const X11KeyState&) = delete;
     X11KeyState& operator=(const X11KeyState&) = delete;
 
-    int EventSocket() const;  // -1 when there are no key events to wait for
-    void TakeArrivedKeyEvents();
     std::int16_t GetAsyncKeyState(int virtualKey) override;
 
 private:
+    void ReadKeyEvents();  // the reader thread, until stopReading_ is signalled
+    void TakeArrivedKeyEvents();
     void PollKeymap();
 
-    Display* display_ = nullptr;
-    int inputExtension_ = -1;  // opcode of XInput2, -1 when the server lacks it
+    Display* display_ = nullptr;  // the reader's alone while it runs
+    int inputExtension_ = -1;     // opcode of XInput2, -1 when the server lacks it
     unsigned char f12Code_ = 0;
     bool polledDown_ = false;
+    std::mutex latchMutex_;
     KeyLatch f12_;
+    int stopReading_ = -1;  // an eventfd
+    std::thread reader_;
 };
 
 }  // namespace zeltavor::linux_platform

@@ -1,8 +1,6 @@
 #include <QApplication>
-#include <QSocketNotifier>
 #include <cstdio>
 #include <cstdlib>
-#include <optional>
 
 #include "drives.h"
 #include "gauge_window.h"
@@ -29,25 +27,20 @@ int main(int argc, char** argv) {
         return 1;
     }
 
+    zeltavor::qt::BlockTerminationSignals();
     QApplication app(argc, argv);
     zeltavor::qt::EndQuietlyWhenTheXServerGoes();
     zeltavor::qt::QtScreen screen;
     zeltavor::linux_platform::LinuxMemoryStatus memory;
     zeltavor::linux_platform::LinuxDrives drives;
     zeltavor::linux_platform::X11KeyState keys;
-    // Key events are read as they arrive, not looked for at every tick.
-    std::optional<QSocketNotifier> keyEvents;
-    if (keys.EventSocket() >= 0) {
-        keyEvents.emplace(keys.EventSocket(), QSocketNotifier::Read);
-        QObject::connect(&*keyEvents, &QSocketNotifier::activated, [&keys] { keys.TakeArrivedKeyEvents(); });
-    }
     zeltavor::qt::QtSettingsStore settings;
     zeltavor::linux_platform::XdgAutostart autostart;
     zeltavor::Platform platform{screen, memory, drives, keys, settings, autostart,
                                 zeltavor::qt::SystemNumberLocale()};
 
     zeltavor::qt::GaugeWindow window(platform);
-    zeltavor::qt::CloseOnTerminationSignals(window);
+    const zeltavor::qt::CloseOnTerminationSignals closeOnSignals(window);
     window.show();
     return app.exec();
 }
