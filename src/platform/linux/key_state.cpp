@@ -7,7 +7,10 @@
 #include <sys/eventfd.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <iterator>
+#include <system_error>
 
 namespace zeltavor::linux_platform {
 
@@ -20,20 +23,28 @@ std::int16_t KeyLatch::Query() {
 X11KeyState::X11KeyState() : display_(XOpenDisplay(nullptr)) {
     if (display_ == nullptr) return;
     f12Code_ = XKeysymToKeycode(display_, XK_F12);
+    stopReading_ = ::eventfd(0, EFD_CLOEXEC);
     int event = 0, error = 0, major = 2, minor = 0;
-    if (!XQueryExtension(display_, "XInputExtension", &inputExtension_, &event, &error) ||
+    if (stopReading_ < 0 || !XQueryExtension(display_, "XInputExtension", &inputExtension_, &event, &error) ||
         XIQueryVersion(display_, &major, &minor) != Success) {
         inputExtension_ = -1;
         return;
     }
     unsigned char bits[XIMaskLen(XI_LASTEVENT)] = {};
+    XIEventMask mask{XIAllMasterDevices, sizeof bits, bits};
     XISetMask(bits, XI_RawKeyPress);
     XISetMask(bits, XI_RawKeyRelease);
-    XIEventMask mask{XIAllMasterDevices, sizeof bits, bits};
     XISelectEvents(display_, DefaultRootWindow(display_), &mask, 1);
     XFlush(display_);
-    stopReading_ = ::eventfd(0, EFD_CLOEXEC);
-    if (stopReading_ >= 0) reader_ = std::thread(&X11KeyState::ReadKeyEvents, this);
+    try {
+        reader_ = std::thread(&X11KeyState::ReadKeyEvents, this);
+    } catch (const std::system_error&) {
+        // Nobody would read them: stop the events and poll the keymap instead.
+        std::fill(std::begin(bits), std::end(bits), 0);
+        XISelectEvents(display_, DefaultRootWindow(display_), &mask, 1);
+        XFlush(display_);
+        inputExtension_ = -1;
+    }
 }
 
 X11KeyState::~X11KeyState() {

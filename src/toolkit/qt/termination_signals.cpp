@@ -5,6 +5,7 @@
 
 #include <QMetaObject>
 #include <QWidget>
+#include <system_error>
 
 namespace zeltavor::qt {
 
@@ -24,15 +25,23 @@ void BlockTerminationSignals() {
     ::pthread_sigmask(SIG_BLOCK, &awaited, nullptr);
 }
 
-CloseOnTerminationSignals::CloseOnTerminationSignals(QWidget& window)
-    : waiter_([this, &window] {
-          const sigset_t awaited = TerminationSignalSet();
-          int signal = 0;
-          while (::sigwait(&awaited, &signal) == 0 && !ending_)
-              QMetaObject::invokeMethod(&window, [&window] { window.close(); }, Qt::QueuedConnection);
-      }) {}
+CloseOnTerminationSignals::CloseOnTerminationSignals(QWidget& window) {
+    try {
+        waiter_ = std::thread([this, &window] {
+            const sigset_t awaited = TerminationSignalSet();
+            int signal = 0;
+            while (::sigwait(&awaited, &signal) == 0 && !ending_)
+                QMetaObject::invokeMethod(&window, [&window] { window.close(); }, Qt::QueuedConnection);
+        });
+    } catch (const std::system_error&) {
+        // Without a waiter the signals must at least end the program again.
+        const sigset_t awaited = TerminationSignalSet();
+        ::pthread_sigmask(SIG_UNBLOCK, &awaited, nullptr);
+    }
+}
 
 CloseOnTerminationSignals::~CloseOnTerminationSignals() {
+    if (!waiter_.joinable()) return;
     ending_ = true;
     ::pthread_kill(waiter_.native_handle(), SIGTERM);  // blocked everywhere: only the waiter takes it
     waiter_.join();
