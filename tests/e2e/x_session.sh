@@ -30,13 +30,21 @@ for _ in $(seq 100); do
 done
 export DISPLAY=":$(head -n1 "$workdir/display")"
 
-openbox --sm-disable >"$workdir/openbox.log" 2>&1 &
-wm_pid=$!
-for _ in $(seq 100); do
-  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-  sleep 0.05
+# Now and then openbox cannot open a display that Xvfb has just reported
+# ready and gives up at once: it is started again. A busy machine (a
+# sanitized build running beside) can take seconds here.
+wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+for _ in 1 2 3; do
+  openbox --sm-disable >"$workdir/openbox.log" 2>&1 &
+  wm_pid=$!
+  for _ in $(seq 400); do
+    wm_ready && break 2
+    kill -0 "$wm_pid" 2>/dev/null || break
+    sleep 0.05
+  done
+  sleep 0.2
 done
-xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id' || { echo "x_session: openbox did not start" >&2; exit 1; }
+wm_ready || { cat "$workdir/openbox.log" >&2; echo "x_session: openbox did not start" >&2; exit 1; }
 
 export XDG_RUNTIME_DIR="$workdir/runtime"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
