@@ -69,7 +69,6 @@ std::optional<std::string_view> LinuxMemoryStatus::ReadMeminfo() {
     if (file_ < 0) file_ = ::open(meminfoPath_.c_str(), O_RDONLY | O_CLOEXEC);
     if (file_ < 0) return std::nullopt;
     constexpr std::size_t limit = 1u << 20;
-    if (buffer_.empty()) buffer_.resize(4096);
     std::size_t length = 0;
     for (;;) {
         const ssize_t got = ::pread(file_, buffer_.data() + length, buffer_.size() - length, static_cast<off_t>(length));

@@ -28,7 +28,7 @@ private:
 
     std::string meminfoPath_;
     int file_ = -1;
-    std::vector<char> buffer_;
+    std::vector<char> buffer_ = std::vector<char>(4096);  // grows when the text does not fit
 };
 
 }  // namespace zeltavor::linux_platform

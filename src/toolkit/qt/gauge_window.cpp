@@ -194,7 +194,8 @@ void GaugeWindow::mouseMoveEvent(QMouseEvent* event) {
 void GaugeWindow::mouseReleaseEvent(QMouseEvent* event) {
     if (pressedDot_) {
         Image* dot = std::exchange(pressedDot_, nullptr);
-        if (event->button() == Qt::LeftButton && form_.DotAt(ToTwips(*event).x(), ToTwips(*event).y()) == dot)
+        const QPointF at = ToTwips(*event);
+        if (event->button() == Qt::LeftButton && form_.DotAt(at.x(), at.y()) == dot)
             Dispatch([this, dot] { form_.DotClick(*dot); });
         return;
     }

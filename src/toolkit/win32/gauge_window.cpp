@@ -94,11 +94,13 @@ LRESULT GaugeWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         // Windows delivers a double-click as down, up, double-click, up.
         case WM_LBUTTONDBLCLK:
         case WM_RBUTTONDBLCLK:
-        case WM_MBUTTONDBLCLK:
-            pressedDot_ = form_.DotAt(ToTwips(lParam).x, ToTwips(lParam).y);
+        case WM_MBUTTONDBLCLK: {
+            const TwipPoint at = ToTwips(lParam);
+            pressedDot_ = form_.DotAt(at.x, at.y);
             SetCapture(handle_);
             if (!pressedDot_) Dispatch([this] { form_.DblClick(); });
             return 0;
+        }
         // A logoff or the window closed from outside: the options are saved
         // as when the red cross is clicked.
         case WM_QUERYENDSESSION:
@@ -128,7 +130,8 @@ void GaugeWindow::OnButtonUp(int button, LPARAM lParam) {
     ReleaseCapture();
     if (pressedDot_) {
         Image* dot = std::exchange(pressedDot_, nullptr);
-        if (button == 1 && form_.DotAt(ToTwips(lParam).x, ToTwips(lParam).y) == dot)
+        const TwipPoint at = ToTwips(lParam);
+        if (button == 1 && form_.DotAt(at.x, at.y) == dot)
             Dispatch([this, dot] { form_.DotClick(*dot); });
         return;
     }
