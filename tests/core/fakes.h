@@ -108,16 +108,20 @@ public:
     RunningExecutable Executable() override { return executable; }
 };
 
-// A window with fake facilities, as the platform creates it.
-struct FormFixture {
+// The fake facilities, bundled as the platform hands them to a window.
+struct FakePlatform {
     FakeScreen screen;
     FakeMemory memory;
     FakeDrives drives;
     FakeKeys keys;
     FakeSettings settings;
     FakeAutostart autostart;
-    FakeDesktop desktop;
     Platform platform{screen, memory, drives, keys, settings, autostart, {"."}};
+};
+
+// A window with fake facilities, as the platform creates it.
+struct FormFixture : FakePlatform {
+    FakeDesktop desktop;
     Form1 form{platform, desktop};
 };
 

@@ -3,29 +3,17 @@
 #include <gtest/gtest.h>
 
 #include <QAccessible>
-#include <QApplication>
 #include <QTest>
 
-#include "../core/fakes.h"
 #include "gauge_window.h"
+#include "offscreen_qt.h"
 
 namespace zeltavor::testing {
 namespace {
 
 TEST(Accessibility, TheWindowAnnouncesTheReading) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    int argc = 1;
-    char name[] = "accessibility_tests";
-    char* argv[] = {name, nullptr};
-    QApplication app(argc, argv);
-    FakeScreen screen;
-    FakeMemory memory;  // 45 %
-    FakeDrives drives;
-    FakeKeys keys;
-    FakeSettings settings;
-    FakeAutostart autostart;
-    Platform platform{screen, memory, drives, keys, settings, autostart, {"."}};
-    qt::GaugeWindow window(platform);
+    OffscreenQt offscreen;  // the fake memory reads 45 %
+    qt::GaugeWindow window(offscreen.platform);
     window.show();
 
     QAccessibleInterface* gauge = QAccessible::queryAccessibleInterface(&window);

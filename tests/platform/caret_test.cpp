@@ -3,34 +3,22 @@
 // twice a second all day.
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStyleHints>
 #include <QTest>
 
-#include "../core/fakes.h"
 #include "gauge_window.h"
+#include "offscreen_qt.h"
 
 namespace zeltavor::testing {
 namespace {
 
 TEST(Caret, BlinksOnlyWhileThePanelIsInSight) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    int argc = 1;
-    char name[] = "caret_tests";
-    char* argv[] = {name, nullptr};
-    QApplication app(argc, argv);
+    OffscreenQt offscreen;
     const int desktopFlashTime = QGuiApplication::styleHints()->cursorFlashTime();
     ASSERT_GT(desktopFlashTime, 0);
-    FakeScreen screen;
-    FakeMemory memory;
-    FakeDrives drives;
-    FakeKeys keys;
-    FakeSettings settings;
-    FakeAutostart autostart;
-    Platform platform{screen, memory, drives, keys, settings, autostart, {"."}};
-    qt::GaugeWindow window(platform);
+    qt::GaugeWindow window(offscreen.platform);
     window.show();
     auto* sizeBox = qobject_cast<QLineEdit*>(window.focusWidget());
     ASSERT_NE(sizeBox, nullptr) << "the size box holds the focus";
