@@ -16,6 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     struct statvfs figures {};
     figures.f_frsize = input.ConsumeIntegral<unsigned long>();
     figures.f_blocks = input.ConsumeIntegral<fsblkcnt_t>();
+    figures.f_bfree = input.ConsumeIntegral<fsblkcnt_t>();
     figures.f_bavail = input.ConsumeIntegral<fsblkcnt_t>();
     const std::string meminfo = input.ConsumeRemainingBytesAsString();
 

@@ -1,28 +1,25 @@
 #include "drives.h"
 
-#include <unistd.h>
-
 namespace zeltavor::linux_platform {
 
-DiskGeometry GeometryFromStatvfs(const struct statvfs& figures) {
+std::optional<DiskGeometry> GeometryFromStatvfs(const struct statvfs& figures) {
+    if (figures.f_frsize == 0 || figures.f_bavail > figures.f_bfree || figures.f_bfree > figures.f_blocks)
+        return std::nullopt;
+    const fsblkcnt_t reserved = figures.f_bfree - figures.f_bavail;
+    if (figures.f_blocks == reserved) return std::nullopt;
     DiskGeometry geometry;
     geometry.sectorsPerCluster = 1;
     geometry.bytesPerSector = figures.f_frsize;
     geometry.freeClusters = figures.f_bavail;
-    geometry.totalClusters = figures.f_blocks;
+    geometry.totalClusters = figures.f_blocks - reserved;
     return geometry;
 }
 
-LinuxDrives::LinuxDrives(std::string systemRoot) : systemRoot_(std::move(systemRoot)) {}
-
-bool LinuxDrives::MakeDriveCurrent(std::string_view drive) {
-    if (drive != "C:" && drive != "c:") return false;
-    return ::chdir(systemRoot_.c_str()) == 0;
-}
+bool LinuxDrives::MakeDriveCurrent(std::string_view drive) { return drive == "C:" || drive == "c:"; }
 
 std::optional<DiskGeometry> LinuxDrives::CurrentDriveGeometry() {
     struct statvfs figures {};
-    if (::statvfs(".", &figures) != 0 || figures.f_frsize == 0 || figures.f_blocks == 0) return std::nullopt;
+    if (::statvfs("/", &figures) != 0) return std::nullopt;
     return GeometryFromStatvfs(figures);
 }
 

@@ -1,7 +1,6 @@
 #include "memory_status.h"
 
 #include <fcntl.h>
-#include <sys/sysinfo.h>
 #include <unistd.h>
 
 #include <charconv>
@@ -33,19 +32,24 @@ std::optional<std::uint32_t> LoadOf(std::uint64_t total, std::uint64_t available
     return static_cast<std::uint32_t>(std::nearbyint(100.0 * used / static_cast<double>(total)));
 }
 
-std::optional<std::uint32_t> LoadFromSysinfo() {
-    struct sysinfo info {};
-    if (::sysinfo(&info) != 0) return std::nullopt;
-    // sysinfo knows no "available" figure; free and buffer memory come closest.
-    const std::uint64_t available = std::uint64_t{info.freeram} + info.bufferram;
-    return LoadOf(info.totalram, std::min<std::uint64_t>(available, info.totalram));
+// What free(1) counts as available where the kernel does not say.
+std::optional<std::uint64_t> EstimatedAvailable(std::string_view meminfo) {
+    std::uint64_t available = 0;
+    for (const std::string_view key : {"MemFree", "Buffers", "Cached", "SReclaimable"}) {
+        const auto field = FieldKilobytes(meminfo, key);
+        if (!field || __builtin_add_overflow(available, *field, &available)) return std::nullopt;
+    }
+    const auto shared = FieldKilobytes(meminfo, "Shmem");
+    if (!shared) return std::nullopt;
+    return available - std::min(available, *shared);
 }
 
 }  // namespace
 
 std::optional<std::uint32_t> MemoryLoadFromMeminfo(std::string_view meminfo) {
     const auto total = FieldKilobytes(meminfo, "MemTotal");
-    const auto available = FieldKilobytes(meminfo, "MemAvailable");
+    auto available = FieldKilobytes(meminfo, "MemAvailable");
+    if (!available) available = EstimatedAvailable(meminfo);
     if (!total || !available) return std::nullopt;
     return LoadOf(*total, *available);
 }
@@ -57,9 +61,9 @@ LinuxMemoryStatus::~LinuxMemoryStatus() {
 }
 
 std::optional<std::uint32_t> LinuxMemoryStatus::MemoryLoad() {
-    if (const auto text = ReadMeminfo())
-        if (const auto load = MemoryLoadFromMeminfo(*text)) return load;
-    return LoadFromSysinfo();
+    const auto text = ReadMeminfo();
+    if (!text) return std::nullopt;
+    return MemoryLoadFromMeminfo(*text);
 }
 
 // The file stays open: read again from its start it gives fresh figures, and
@@ -73,7 +77,7 @@ std::optional<std::string_view> LinuxMemoryStatus::ReadMeminfo() {
     for (;;) {
         const ssize_t got = ::pread(file_, buffer_.data() + length, buffer_.size() - length, static_cast<off_t>(length));
         if (got < 0) {
-            // Open it again at the next reading; this one falls back.
+            // Open it again at the next reading; this one has no figure.
             ::close(file_);
             file_ = -1;
             return std::nullopt;

@@ -9,8 +9,10 @@
 
 namespace zeltavor::linux_platform {
 
-// The memory load as 100 x (MemTotal - MemAvailable) / MemTotal, rounded;
-// nothing when the text lacks either figure or they make no sense.
+// The memory load as 100 x (MemTotal - MemAvailable) / MemTotal, rounded.
+// Kernels without MemAvailable get free's estimate of it: free memory,
+// buffers, page cache and reclaimable slab, less shared memory. Nothing when
+// the text lacks the figures or they make no sense.
 std::optional<std::uint32_t> MemoryLoadFromMeminfo(std::string_view meminfo);
 
 class LinuxMemoryStatus final : public MemoryStatus {
@@ -20,7 +22,7 @@ public:
     LinuxMemoryStatus(const LinuxMemoryStatus&) = delete;
     LinuxMemoryStatus& operator=(const LinuxMemoryStatus&) = delete;
 
-    // Falls back to sysinfo(2) when the file cannot be read or understood.
+    // Nothing when the file cannot be read or understood.
     std::optional<std::uint32_t> MemoryLoad() override;
 
 private:
