@@ -99,6 +99,34 @@ TEST_F(Faults, AFullFileSystemKeepsThePreviousFileWhole) {
     EXPECT_EQ(FileText(folder + "/MEM.conf"), "[Optionen]\nMEMTOP=1000\n");  // the old file, whole
 }
 
+// Root reads any file, so the refusal is seen as an ordinary user would.
+TEST_F(Faults, AnUnreadableSettingsFileIsNamedAsTheReason) {
+    const QString folder = scratch.filePath("config");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    ASSERT_TRUE(QFile(scratch.path()).setPermissions(QFileDevice::Permissions(0x7755)));
+    QFile file(folder + "/MEM.conf");
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[Optionen]\nMEMTOP=1000\n");
+    file.close();
+    ASSERT_TRUE(file.setPermissions(QFileDevice::Permissions()));
+    const pid_t user = ::fork();
+    if (user == 0) {
+        constexpr uid_t kNobody = 65534;
+        if (::geteuid() == 0 && (::chown(folder.toUtf8(), kNobody, kNobody) != 0 ||
+                                 ::chown(file.fileName().toUtf8(), kNobody, kNobody) != 0 || ::setgid(kNobody) != 0 ||
+                                 ::setuid(kNobody) != 0))
+            ::_exit(2);
+        UseConfigFolder(folder);
+        qt::QtSettingsStore own;
+        const std::string refusal = RefusalOf(own);
+        std::fprintf(stderr, "%s\n", refusal.c_str());
+        ::_exit(refusal.find("die Datei darf nicht gelesen werden") != std::string::npos ? 0 : 1);
+    }
+    int status = 0;
+    ::waitpid(user, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "no German reason for the unreadable file";
+}
+
 TEST_F(Faults, AReadOnlyAutostartFolderRefusesTheEntry) {
     const QString config = scratch.filePath("config");
     Tmpfs tmpfs(config + "/autostart", "size=64k");

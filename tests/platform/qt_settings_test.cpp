@@ -50,16 +50,30 @@ TEST_F(SettingsStoreTest, HandEditedValuesThatAreNoTextCountAsMissing) {
     EXPECT_EQ(store.Read("MEM", "Optionen", "MEMLeft"), "");
 }
 
-TEST_F(SettingsStoreTest, ADamagedFileIsKeptAsideAndTheNextWriteStartsAfresh) {
+// Every key comes from one parse of a damaged file; before the first write it
+// is set aside whole, without replacing one set aside before, and what could
+// be read goes on into the new file.
+TEST_F(SettingsStoreTest, ADamagedFileIsSetAsideAndWhatCouldBeReadIsKept) {
     QByteArray garbage;
     for (int i = 0; i < 4096; ++i) garbage.append(static_cast<char>((i * 7919) % 256));
-    WriteFile(garbage);
-    EXPECT_FALSE(store.Read("MEM", "Optionen", "Monis"));
-    store.Write("MEM", "Optionen", "Monis", "2");
-    EXPECT_EQ(store.Read("MEM", "Optionen", "Monis"), "2");
-    QFile kept(file + ".unlesbar");
-    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
-    EXPECT_EQ(kept.readAll(), garbage);  // nothing lost
+    const QByteArray damaged[] = {
+        "[Optionen]\nlblHDRAM.Caption=HD\nthis line is no setting\ntxtHeight=1500\n",
+        "[Optionen\nlblHDRAM.Caption=HD\ntxtHeight=1500\n",
+        garbage};
+    for (int i = 0; i < 3; ++i) {
+        WriteFile(damaged[i]);
+        QtSettingsStore fresh;  // a new start of the program
+        const bool readable = i < 2;
+        EXPECT_EQ(fresh.Read("MEM", "Optionen", "lblHDRAM.Caption").value_or("<missing>"), readable ? "HD" : "<missing>");
+        EXPECT_EQ(fresh.Read("MEM", "Optionen", "txtHeight").value_or("<missing>"), readable ? "1500" : "<missing>");
+        fresh.Write("MEM", "Optionen", "MEMTOP", "300");
+        QFile kept(file + ".unlesbar" + (i > 0 ? QString(".%1").arg(i + 1) : QString()));
+        ASSERT_TRUE(kept.open(QIODevice::ReadOnly)) << i;
+        EXPECT_EQ(kept.readAll(), damaged[i]);  // nothing lost
+        const QSettings written(file, QSettings::IniFormat);
+        EXPECT_EQ(written.value("Optionen/MEMTOP"), "300");
+        EXPECT_EQ(written.value("Optionen/txtHeight"), readable ? QVariant("1500") : QVariant());
+    }
 }
 
 TEST_F(SettingsStoreTest, ARefusedWriteNamesTheFileAndTheReason) {

@@ -5,6 +5,7 @@
 #include <QSaveFile>
 #include <QSettings>
 #include <QStorageInfo>
+#include <utility>
 
 #include "app/errors.h"
 
@@ -20,61 +21,75 @@ QSettings StoreOf(std::string_view application) {
 
 QString Key(std::string_view section, std::string_view key) { return FromUtf8(section) + '/' + FromUtf8(key); }
 
-// QSettings only says that the write failed; a trial write beside the file,
-// the way QSettings writes, says why.
+// QSettings only says that the write failed; a look at the file and its
+// folder, and a trial write beside it the way QSettings writes, say why.
 QString WhyNotWritable(const QString& path) {
-    const QString folder = QFileInfo(path).absolutePath();
+    const QFileInfo file(path);
+    const QString folder = file.absolutePath();
     if (!QDir().mkpath(folder)) return QString("der Ordner %1 lässt sich nicht anlegen").arg(folder);
-    if (QFileInfo(path).isDir()) return "an seiner Stelle steht ein Ordner";
+    if (file.isDir()) return "an seiner Stelle steht ein Ordner";
     const QStorageInfo storage(folder);
     if (storage.isReadOnly()) return "das Dateisystem ist schreibgeschützt";
-    if (storage.bytesAvailable() < QFileInfo(path).size() + 4096) return "der Datenträger ist voll";
+    if (file.exists() && !file.isReadable()) return "die Datei darf nicht gelesen werden";
+    if (file.exists() && !file.isWritable()) return "die Datei darf nicht geändert werden";
+    if (!QFileInfo(folder).isWritable()) return QString("im Ordner %1 darf nichts angelegt werden").arg(folder);
+    if (storage.bytesAvailable() < file.size() + 4096) return "der Datenträger ist voll";
     QSaveFile trial(path + ".probe");
-    if (!trial.open(QIODevice::WriteOnly)) return trial.errorString();
-    trial.write(QByteArray(QFileInfo(path).size() + 4096, '\n'));
-    if (!trial.commit()) return trial.errorString();
+    const bool written = trial.open(QIODevice::WriteOnly) &&
+                         trial.write(QByteArray(file.size() + 4096, '\n')) == file.size() + 4096 && trial.commit();
     QFile::remove(path + ".probe");
-    return "unbekannter Grund";
+    return written ? "die Datei ließ sich nicht ersetzen" : "eine Probedatei ließ sich nicht schreiben";
 }
 
-// A file that cannot be parsed is kept beside the new one: nothing the user
-// had is lost, and writing goes on.
-void SetAside(const QString& damagedFile) {
-    const QString keep = damagedFile + ".unlesbar";
-    QFile::remove(keep);
-    QFile::rename(damagedFile, keep);
+[[noreturn]] void Refuse(const QString& fileName, const QString& reason) {
+    throw RuntimeError(75, QString("Die Einstellungen konnten nicht in %1 gespeichert werden: %2.")
+                               .arg(fileName, reason)
+                               .toStdString());
 }
 
-// Qt would write over a file it cannot parse and only then report it.
-bool IsDamaged(std::string_view application) {
-    const QSettings store = StoreOf(application);
-    (void)store.allKeys();  // parsing happens on first access
-    return store.status() == QSettings::FormatError;
+// A damaged file is kept beside the new one, never over an earlier one:
+// nothing the user had is lost.
+bool SetAside(const QString& damagedFile) {
+    for (int number = 1; number < 1000; ++number) {
+        const QString keep = damagedFile + ".unlesbar" + (number > 1 ? QString(".%1").arg(number) : QString());
+        if (!QFileInfo::exists(keep)) return QFile::rename(damagedFile, keep);
+    }
+    return false;
 }
 
 }  // namespace
 
+QtSettingsStore::Parsed& QtSettingsStore::ParsedFile(std::string_view application) {
+    if (const auto found = files_.find(application); found != files_.end()) return found->second;
+    const QSettings store = StoreOf(application);
+    Parsed parsed;
+    for (const QString& key : store.allKeys()) parsed.values.insert(key, store.value(key));
+    parsed.damaged = store.status() == QSettings::FormatError;
+    return files_.emplace(application, std::move(parsed)).first->second;
+}
+
 std::optional<std::string> QtSettingsStore::Read(std::string_view application, std::string_view section,
                                                  std::string_view key) {
-    const QSettings store = StoreOf(application);
-    const QVariant value = store.value(Key(section, key));
-    // A damaged file, or a hand-edited list or typed value, is none of our
-    // texts: treat it as missing.
-    if (store.status() == QSettings::FormatError || value.typeId() != QMetaType::QString) return std::nullopt;
+    const QVariant value = ParsedFile(application).values.value(Key(section, key));
+    // A hand-edited list or typed value is none of our texts: treat it as missing.
+    if (value.typeId() != QMetaType::QString) return std::nullopt;
     return value.toString().toStdString();
 }
 
 void QtSettingsStore::Write(std::string_view application, std::string_view section, std::string_view key,
                             std::string_view value) {
+    Parsed& parsed = ParsedFile(application);
     const QString fileName = StoreOf(application).fileName();
-    if (IsDamaged(application)) SetAside(fileName);
+    // Qt would write over what it cannot parse.
+    if (parsed.damaged && !SetAside(fileName)) Refuse(fileName, "die beschädigte Datei ließ sich nicht beiseitelegen");
     QSettings store = StoreOf(application);
+    if (std::exchange(parsed.damaged, false))
+        for (auto entry = parsed.values.cbegin(); entry != parsed.values.cend(); ++entry)
+            store.setValue(entry.key(), entry.value());
     store.setValue(Key(section, key), FromUtf8(value));
     store.sync();
-    if (store.status() == QSettings::NoError) return;
-    throw RuntimeError(75, QString("Die Einstellungen konnten nicht in %1 gespeichert werden: %2.")
-                               .arg(fileName, WhyNotWritable(fileName))
-                               .toStdString());
+    if (store.status() != QSettings::NoError) Refuse(fileName, WhyNotWritable(fileName));
+    parsed.values.insert(Key(section, key), FromUtf8(value));
 }
 
 }  // namespace zeltavor::qt
