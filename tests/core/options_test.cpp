@@ -134,6 +134,11 @@ TEST(Autostart, CommandIsTheProgramsFolderAndName) {
         f.form.cmd_auto_Click();
         EXPECT_EQ(f.autostart.entries["Zeltavor"], c.command);
     }
+    FormFixture f;
+    f.desktop.executable = {"", "", '/'};  // the program's file could not be found
+    f.form.cmd_auto_Click();
+    EXPECT_TRUE(f.autostart.entries.empty());
+    EXPECT_EQ(f.desktop.messages.back(), "Eintrag war nicht erfolgreich.");
 }
 
 // Button visibility after each click, starting from both visible.

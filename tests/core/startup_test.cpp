@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/errors.h"
+#include "app/scene.h"
 #include "fakes.h"
 
 namespace zeltavor::testing {
@@ -117,6 +118,18 @@ TEST(Load, CaptionChoosesDotAndSource) {
     other.form.Timer2_Timer();
     EXPECT_EQ(other.memory.queries, 0);  // measures the disk
     EXPECT_EQ(other.form.lbl_MEM.Caption, "96. %");
+
+    // A hand-edited caption of any length is kept whole, yet what a front-end
+    // copies and compares at every tick is only what a label can show.
+    FormFixture huge;
+    huge.settings.Put("lblHDRAM.Caption", std::string(20'000'000, 'x'));
+    huge.form.Load();
+    const Scene scene = SceneOf(huge.form);
+    EXPECT_EQ(scene.lblHDRAM.Caption, std::string(kShownCaptionLength, 'x'));
+    huge.form.lblHDRAM.Caption.back() = 'y';
+    EXPECT_EQ(SceneOf(huge.form), scene);
+    huge.form.Unload();
+    EXPECT_EQ(huge.settings.Stored("lblHDRAM.Caption").size(), 20'000'000u);
 }
 
 TEST(Unload, SavesSizeMonitorsAndSourceAsTheyStand) {

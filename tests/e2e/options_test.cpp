@@ -1,5 +1,7 @@
+#include <signal.h>
 #include <sys/stat.h>
 
+#include <QDir>
 #include <QFile>
 #include <algorithm>
 #include <cmath>
@@ -64,20 +66,21 @@ TEST_F(OptionsTest, ATypedSizeGivesARoundInstrumentOfThatSize) {
     EXPECT_FALSE(SameColour(round.at(50, 3), desktop.at(50, 3)));
 }
 
+// A double-click is a click and then nothing more: the source switches once.
 TEST_F(OptionsTest, TheDotSwitchesToTheDiskAndTheNeedleShowsWhatDfSays) {
     WriteSettings("[Optionen]\ntxtHeight=2220\n");
     Start();
     // The dot sits 634 twips below the pivot of the 148-pixel dial.
-    XDoTool("mousemove " + Point(kLeft + 74, kTop + 116) + " click 1");
+    XDoTool("mousemove " + Point(kLeft + 74, kTop + 116) + " click --repeat 2 --delay 80 1");
     EXPECT_EQ(StoredSetting("lblHDRAM.Caption"), "HD");
 
-    std::istringstream df(CommandOutput("LC_ALL=C df -B1 --output=size,avail /"));
+    std::istringstream df(CommandOutput("LC_ALL=C df -B1 --output=used,avail /"));
     std::string header;
-    double size = 0, avail = 0;
+    double used = 0, avail = 0;
     std::getline(df, header);
-    df >> size >> avail;
-    ASSERT_GT(size, 0);
-    const double percent = 100 * (size - avail) / size;
+    df >> used >> avail;
+    ASSERT_GT(used + avail, 0);
+    const double percent = 100 * used / (used + avail);
     const int step = RoundToInt16(ScalePosition(Compress(percent)));
     const double expected = ((step % 60 + 60) % 60) * 6.0;
     std::optional<double> seen;
@@ -121,6 +124,36 @@ TEST_F(OptionsTest, AutoStartWritesARunnableEntryAndConfirmsIt) {
     XDoTool("key Return");  // closes the box; the program goes on
     EXPECT_TRUE(PollUntil(2s, [&] { return !x.IsMapped(*box); }));
     EXPECT_FALSE(gauge->WaitForExit(100ms));
+}
+
+// A logout never waits for a click: not during a drag, not while a box is
+// open, not when the options cannot be saved (that ends it with status 1).
+TEST_F(OptionsTest, ATerminationSignalEndsItWithinASecondWhateverIsOpen) {
+    const auto endsWithin = [&](int status, const char* situation) {
+        ::kill(gauge->pid(), SIGTERM);
+        EXPECT_EQ(gauge->WaitForExit(1s), status) << situation;
+        gauge.reset();
+    };
+    Start();
+    XDoTool("mousemove " + Point(kLeft + 20, kTop + 20) + " mousedown 1 mousemove " + Point(kLeft + 60, kTop + 50));
+    endsWithin(0, "dragging");
+    XDoTool("mouseup 1");
+
+    Start();
+    OpenOptions();
+    ClickPanel(2940, 105, 1485, 285);  // "AutoStart"
+    ASSERT_TRUE(x.WaitForWindow(gauge->pid(), 5s, window)) << "no confirmation box";
+    endsWithin(0, "the AutoStart box open");
+    EXPECT_EQ(StoredSetting("txtHeight"), "1200");  // saved on the way out
+
+    QFile::remove(QString::fromStdString(SettingsPath()));
+    ASSERT_TRUE(QDir().mkdir(QString::fromStdString(SettingsPath())));  // no save can succeed
+    Start();
+    endsWithin(1, "a failing save");
+    Start();
+    XDoTool("mousemove " + Point(kLeft + 20, kTop + 20) + " click 1");  // the release fails to save
+    ASSERT_TRUE(x.WaitForWindow(gauge->pid(), 5s, window)) << "no error box";
+    endsWithin(1, "the error box open");
 }
 
 TEST_F(OptionsTest, CleanUpEmptiesTheClipboardAndSaysSoInYellow) {

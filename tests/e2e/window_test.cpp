@@ -1,5 +1,8 @@
 #include <signal.h>
 
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
 #include <thread>
 
 #include "gauge_fixture.h"
@@ -90,6 +93,21 @@ TEST_F(WindowTest, ALogoutSavesTheOptionsToo) {
     EXPECT_EQ(StoredSetting("txtHeight"), "2220");
     EXPECT_EQ(StoredSetting("Monis"), "2");
     EXPECT_EQ(StoredSetting("lblHDRAM.Caption"), "HD");
+}
+
+// A relative XDG_CONFIG_HOME would name another folder whenever the working
+// folder changes: it is ignored, for reading and writing alike.
+TEST_F(WindowTest, ARelativeConfigFolderIsIgnored) {
+    ASSERT_TRUE(QDir(config.path()).mkpath(".config"));
+    const QString file = config.path() + "/.config/MEM.conf";
+    QSettings(file, QSettings::IniFormat).setValue("Optionen/txtHeight", "1500");
+    QSettings(file, QSettings::IniFormat).setValue("Optionen/lblHDRAM.Caption", "HD");  // the disk is measured
+    Start({{"XDG_CONFIG_HOME", "relcfg"}, {"HOME", config.path().toStdString()}});
+    EXPECT_EQ(Geometry().width, 100);  // 1500 twips, read from ~/.config
+    EXPECT_EQ(Terminate(), 0);
+    EXPECT_EQ(QSettings(file, QSettings::IniFormat).value("Optionen/Monis"), "1");  // written there too
+    EXPECT_FALSE(QFileInfo::exists("relcfg"));
+    EXPECT_FALSE(QFileInfo::exists("/relcfg"));
 }
 
 }  // namespace

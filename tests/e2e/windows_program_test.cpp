@@ -81,5 +81,23 @@ TEST_F(WindowsProgram, RunsAsARoundTopmostInstrumentAndEndsWithTheRedCross) {
     EXPECT_NE(stored.find("MEMTOP    REG_SZ    1000"), std::string::npos) << stored;  // the right-click's release
 }
 
+// A logoff while the AutoStart box waits for a click: the options are saved
+// and the program ends without one.
+TEST_F(WindowsProgram, ALogoffEndsItEvenWithABoxOpen) {
+    GaugeProcess gauge(Environment(), {WINE_RUN, WINDOWS_PROGRAM});
+    const auto window = x.WaitForWindow(gauge.pid(), 60s);
+    ASSERT_TRUE(window) << "no window from the Windows program";
+    ASSERT_TRUE(PollUntil(5s, [&] { return x.RootGeometry(*window) == Rect{67, 67, 80, 80}; }));
+    ASSERT_TRUE(RunCommand("xdotool mousemove " + Point(107, 107) + " click 3"));
+    ASSERT_TRUE(PollUntil(5s, [&] { return x.RootGeometry(*window) == Rect{67, 67, 467, 148}; }));
+    std::this_thread::sleep_for(500ms);
+    ASSERT_TRUE(RunCommand("xdotool mousemove " + Point(67 + 164 + 246, 67 - 4 + 16) + " click 1"));  // AutoStart
+    ASSERT_TRUE(x.WaitForWindow(gauge.pid(), 10s, *window)) << "no confirmation box";
+    const std::string logoff = "WINEPREFIX='" + prefix->path().toStdString() + "' " WINE_RUN " wineboot --end-session";
+    ASSERT_TRUE(RunCommand(logoff));
+    EXPECT_EQ(gauge.WaitForExit(5s), 0);
+    EXPECT_NE(StoredSettings().find("txtHeight    REG_SZ    1200"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace zeltavor::e2e

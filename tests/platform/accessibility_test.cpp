@@ -14,6 +14,7 @@ namespace {
 TEST(Accessibility, TheWindowAnnouncesTheReading) {
     OffscreenQt offscreen;  // the fake memory reads 45 %
     qt::GaugeWindow window(offscreen.platform);
+    window.Load();
     window.show();
 
     QAccessibleInterface* gauge = QAccessible::queryAccessibleInterface(&window);

@@ -19,6 +19,7 @@ TEST(Caret, BlinksOnlyWhileThePanelIsInSight) {
     const int desktopFlashTime = QGuiApplication::styleHints()->cursorFlashTime();
     ASSERT_GT(desktopFlashTime, 0);
     qt::GaugeWindow window(offscreen.platform);
+    window.Load();
     window.show();
     auto* sizeBox = qobject_cast<QLineEdit*>(window.focusWidget());
     ASSERT_NE(sizeBox, nullptr) << "the size box holds the focus";
@@ -34,6 +35,26 @@ TEST(Caret, BlinksOnlyWhileThePanelIsInSight) {
     EXPECT_EQ(window.width(), window.height()) << "the gauge view again";
     EXPECT_EQ(QGuiApplication::styleHints()->cursorFlashTime(), 0);
     EXPECT_EQ(window.focusWidget(), sizeBox);
+}
+
+// Typing stops at five digits, yet a longer stored size shows whole: what
+// "weiter" saves is what the user saw.
+TEST(Boxes, ShowTheStoredTextWholeAndHoldTypingToTheirLength) {
+    OffscreenQt offscreen;
+    offscreen.settings.Put("txtHeight", "002220");
+    offscreen.settings.Put("Monis", "001");
+    qt::GaugeWindow window(offscreen.platform);
+    window.Load();
+    window.show();
+    const auto boxes = window.findChildren<QLineEdit*>();
+    ASSERT_EQ(boxes.size(), 2);
+    EXPECT_EQ(boxes[0]->text(), "002220");
+    EXPECT_EQ(boxes[1]->text(), "001");
+    boxes[0]->setFocus();
+    boxes[0]->selectAll();
+    QTest::keyClicks(boxes[0], "1234567");
+    EXPECT_EQ(boxes[0]->text(), "12345");
+    EXPECT_EQ(window.form().txtHeight.Text, "12345");
 }
 
 }  // namespace

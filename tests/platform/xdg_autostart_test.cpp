@@ -92,6 +92,10 @@ TEST_F(XdgAutostartTest, AFailedWriteSaysSo) {
     std::ofstream(home / "autostart") << "a file where the folder belongs";
     XdgAutostart autostart(home.string());
     EXPECT_FALSE(autostart.Write("Zeltavor", "/usr/bin/zeltavor"));
+    // A folder name that is not UTF-8 has no place in an entry.
+    XdgAutostart elsewhere((home / "config").string());
+    EXPECT_FALSE(elsewhere.Write("Zeltavor", "/opt/Me\xdf/zeltavor"));
+    EXPECT_FALSE(elsewhere.Exists("Zeltavor"));
 }
 
 TEST_F(XdgAutostartTest, AwkwardPathsStartExactlyThatProgram) {

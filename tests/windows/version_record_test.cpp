@@ -16,6 +16,19 @@ std::string Field(const std::vector<char>& record, const char* name) {
     return std::string(value, length > 0 ? length - 1 : 0);
 }
 
+BOOL CALLBACK AddLanguage(HMODULE, LPCSTR, LPCSTR, WORD language, LONG_PTR languages) {
+    reinterpret_cast<std::vector<WORD>*>(languages)->push_back(language);
+    return TRUE;
+}
+BOOL CALLBACK AddNameLanguages(HMODULE module, LPCSTR type, LPSTR name, LONG_PTR languages) {
+    EnumResourceLanguagesA(module, type, name, AddLanguage, languages);
+    return TRUE;
+}
+BOOL CALLBACK AddTypeLanguages(HMODULE module, LPSTR type, LONG_PTR languages) {
+    EnumResourceNamesA(module, type, AddNameLanguages, languages);
+    return TRUE;
+}
+
 TEST(VersionRecord, NamesTheProgramInGerman) {
     const char* program = ZELTAVOR_PROGRAM;  // the Linux path of the built program, seen through drive Z:
     const DWORD size = GetFileVersionInfoSizeA(program, nullptr);
@@ -34,6 +47,15 @@ TEST(VersionRecord, NamesTheProgramInGerman) {
                                &length));
     EXPECT_EQ(*translation, 0x04B00407u);  // German (Germany), Unicode
     EXPECT_TRUE(ExtractIconA(GetModuleHandleA(nullptr), program, 0) != nullptr);
+
+    // Every resource, the record among them, is filed under German (Germany).
+    const HMODULE resources = LoadLibraryExA(program, nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    ASSERT_NE(resources, nullptr);
+    std::vector<WORD> languages;
+    EnumResourceTypesA(resources, AddTypeLanguages, reinterpret_cast<LONG_PTR>(&languages));
+    FreeLibrary(resources);
+    EXPECT_GE(languages.size(), 8u);  // icon, six pictures, version record
+    for (const WORD language : languages) EXPECT_EQ(language, MAKELANGID(LANG_GERMAN, SUBLANG_GERMAN));
 }
 
 }  // namespace

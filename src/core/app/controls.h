@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 // The controls of the window as plain data: the properties the handlers read
 // and write, positions and sizes in twips. The front-end draws them.
@@ -41,6 +42,15 @@ struct Label : Control {
     MousePointer Pointer = MousePointer::Default;
     friend bool operator==(const Label&, const Label&) = default;
 };
+
+// No label shows more characters than this: the widest window is a few
+// hundred pixels across. What lies beyond is neither drawn nor compared, so a
+// hand-edited caption of any length costs a tick no more than "RAM" does.
+inline constexpr std::size_t kShownCaptionLength = 1024;
+
+inline std::string_view ShownCaption(const Label& label) {
+    return std::string_view(label.Caption).substr(0, kShownCaptionLength);
+}
 
 struct Image : Control {
     Picture Content = Picture::None;

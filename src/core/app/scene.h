@@ -4,6 +4,11 @@
 
 namespace zeltavor {
 
+inline Label Shown(const Label& label) {
+    return {label, std::string(ShownCaption(label)), label.ForeColor, label.Centred,
+            label.Transparent, label.LabelFont, label.Pointer};
+}
+
 // What the window shows of the model. A front-end repaints when, and only
 // when, this changes.
 struct Scene {
@@ -17,9 +22,10 @@ struct Scene {
 };
 
 inline Scene SceneOf(const Form1& form) {
-    return {form.Width(),   form.Height(),  form.BackgroundPicture, form.SecZ,     form.lbl_MEM,
-            form.lblHDRAM,  form.MEMTOP,    form.MEMLeft,           form.imgDot0,  form.ImgDot1,
-            form.ImgMitte,  form.Image2,    form.Label3};
+    return {form.Width(),           form.Height(),         form.BackgroundPicture, form.SecZ,
+            Shown(form.lbl_MEM),    Shown(form.lblHDRAM),  Shown(form.MEMTOP),     Shown(form.MEMLeft),
+            form.imgDot0,           form.ImgDot1,          form.ImgMitte,          form.Image2,
+            Shown(form.Label3)};
 }
 
 // The windowless controls of the window, from back to front: the needle lies

@@ -12,12 +12,13 @@ bool Form1::SetAutoRun(const std::string& sDescr, const std::string& sPath) {
 
 bool Form1::RemoveAutoRun(const std::string& sDescr) { return platform_.autostart.Remove(sDescr); }
 
+// A program whose file could not be found gets no entry: it would start nothing.
 void Form1::cmd_auto_Click() {
     const RunningExecutable program = desktop_.Executable();
     std::string command = program.folder;
     if (!command.ends_with(program.separator)) command += program.separator;
     command += program.name;
-    if (SetAutoRun(kEntryName, command)) {
+    if (!program.name.empty() && SetAutoRun(kEntryName, command)) {
         desktop_.ShowMessage("Eintrag war erfolgreich.");
         cmd_auto.Visible = false;
     } else {

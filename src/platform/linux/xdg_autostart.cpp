@@ -1,6 +1,8 @@
 #include "xdg_autostart.h"
 
 #include <fcntl.h>
+#include <iconv.h>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -48,6 +50,20 @@ bool WriteAtomically(const std::string& path, std::string_view text) {
     return true;
 }
 
+// Desktop entries are UTF-8 text: a path in another encoding cannot be
+// written into one.
+bool IsUtf8(std::string_view text) {
+    const iconv_t validator = ::iconv_open("UTF-8", "UTF-8");
+    if (validator == reinterpret_cast<iconv_t>(-1)) return false;
+    std::string input(text), output(text.size(), '\0');
+    char* in = input.data();
+    char* out = output.data();
+    std::size_t inLeft = input.size(), outLeft = output.size();
+    const bool valid = ::iconv(validator, &in, &inLeft, &out, &outLeft) != static_cast<std::size_t>(-1);
+    ::iconv_close(validator);
+    return valid;
+}
+
 }  // namespace
 
 std::string DesktopEntryExec(std::string_view command) {
@@ -78,11 +94,28 @@ std::string DesktopEntryExec(std::string_view command) {
     return value;
 }
 
+// Relative paths in the environment are ignored, as the base directory rules
+// say: they would name another folder whenever the working folder changes.
 std::string ConfigHome() {
     const char* configured = std::getenv("XDG_CONFIG_HOME");
     if (configured != nullptr && configured[0] == '/') return configured;
     const char* home = std::getenv("HOME");
-    return std::string(home != nullptr ? home : "") + "/.config";
+    if (home == nullptr || home[0] != '/') {
+        const struct passwd* account = ::getpwuid(::getuid());
+        home = account != nullptr ? account->pw_dir : "";
+    }
+    return std::string(home) + "/.config";
+}
+
+// The link names the program's file byte for byte, whatever the encoding of
+// its folders.
+RunningExecutable RunningProgram() {
+    std::string path(4096, '\0');
+    const ssize_t length = ::readlink("/proc/self/exe", path.data(), path.size());
+    path.resize(length > 0 ? static_cast<std::size_t>(length) : 0);
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos) return {"", path, '/'};
+    return {slash == 0 ? "/" : path.substr(0, slash), path.substr(slash + 1), '/'};
 }
 
 XdgAutostart::XdgAutostart(std::string configHome) : folder_(std::move(configHome) + "/autostart") {}
@@ -92,7 +125,8 @@ std::string XdgAutostart::EntryPath(std::string_view name) const {
 }
 
 bool XdgAutostart::Write(std::string_view name, std::string_view command) {
-    if (name.empty() || name.find('/') != std::string_view::npos || !MakeFolders(folder_)) return false;
+    if (name.empty() || name.find('/') != std::string_view::npos || !IsUtf8(command) || !MakeFolders(folder_))
+        return false;
     const std::string entry = "[Desktop Entry]\nType=Application\nName=" + std::string(name) +
                               "\nExec=" + DesktopEntryExec(command) + "\n";
     return WriteAtomically(EntryPath(name), entry);

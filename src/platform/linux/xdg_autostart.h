@@ -11,8 +11,13 @@ namespace zeltavor::linux_platform {
 // backslashes), quoted and escaped as desktop entries require.
 std::string DesktopEntryExec(std::string_view command);
 
-// $XDG_CONFIG_HOME when it is an absolute path, otherwise ~/.config.
+// $XDG_CONFIG_HOME when it is an absolute path, otherwise ~/.config (the
+// account's home folder where $HOME is not absolute).
 std::string ConfigHome();
+
+// Where this program's file is; Linux programs carry no extension, so the
+// file name is the name to start.
+RunningExecutable RunningProgram();
 
 // Start at logon through the per-user autostart folder of XDG desktops:
 // CONFIG_HOME/autostart/NAME.desktop.
@@ -20,6 +25,7 @@ class XdgAutostart final : public AutostartStore {
 public:
     explicit XdgAutostart(std::string configHome = ConfigHome());
     // Written atomically; the folder is created when a fresh account has none.
+    // A command that is not UTF-8 cannot be written.
     bool Write(std::string_view name, std::string_view command) override;
     bool Remove(std::string_view name) override;
     bool Exists(std::string_view name) override;

@@ -33,7 +33,8 @@ void ControlPainter::Draw(const Label& label) {
     if (!label.Visible) return;
     const QRectF box = ToPixels(label);
     if (!label.Transparent) painter_.fillRect(box, ToQColor(containerColour_));
-    const QString text = QString::fromStdString(label.Caption);
+    const std::string_view caption = ShownCaption(label);
+    const QString text = QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
     // The stand-in fonts run a little wider than the classic ones: a caption
     // that would not fit its label is narrowed rather than broken or cut.
     QFont font = ToQFont(label.LabelFont);

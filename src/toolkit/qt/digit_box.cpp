@@ -5,8 +5,11 @@
 
 namespace zeltavor::qt {
 
-DigitBox::DigitBox(QWidget* parent, KeyFilter filter) : QLineEdit(parent), filter_(std::move(filter)) {
-    setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]*"), this));
+// QLineEdit's own limit would cut a longer text as it is set.
+DigitBox::DigitBox(QWidget* parent, KeyFilter filter, std::size_t maxLength)
+    : QLineEdit(parent), filter_(std::move(filter)) {
+    const QString digits = maxLength > 0 ? QString("[0-9]{0,%1}").arg(maxLength) : QString("[0-9]*");
+    setValidator(new QRegularExpressionValidator(QRegularExpression(digits), this));
 }
 
 // Typed characters and backspace reach the filter; shortcuts (Ctrl+V,

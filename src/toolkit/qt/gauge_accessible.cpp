@@ -8,7 +8,7 @@ GaugeAccessible::GaugeAccessible(QWidget* window, const Form1& form)
     : QAccessibleWidget(window, QAccessible::Indicator, QString::fromStdString(form.Caption)), form_(form) {}
 
 QString GaugeAccessible::Reading(const Form1& form) {
-    return QString::fromStdString(form.lblHDRAM.Caption + " " + form.lbl_MEM.Caption).simplified();
+    return QString::fromStdString(std::string(ShownCaption(form.lblHDRAM)) + " " + form.lbl_MEM.Caption).simplified();
 }
 
 QString GaugeAccessible::text(QAccessible::Text kind) const {

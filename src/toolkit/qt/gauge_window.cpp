@@ -3,7 +3,6 @@
 #include <QAccessible>
 #include <QClipboard>
 #include <QCloseEvent>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QCoreApplication>
 #include <QMessageBox>
@@ -21,6 +20,7 @@
 #include "gauge_accessible.h"
 #include "pictures.h"
 #include "x_shape.h"
+#include "xdg_autostart.h"
 
 namespace zeltavor::qt {
 
@@ -50,6 +50,9 @@ GaugeWindow::GaugeWindow(Platform& platform) : form_(platform, *this) {
     panel_ = new OptionsPanel(*this, form_, [this](const std::function<void()>& handler) { Dispatch(handler); });
     connect(&timer1_, &QTimer::timeout, this, [this] { Dispatch([this] { form_.Timer1_Timer(); }); });
     connect(&timer2_, &QTimer::timeout, this, [this] { Dispatch([this] { form_.Timer2_Timer(); }); });
+}
+
+void GaugeWindow::Load() {
     Dispatch([this] { form_.Load(); });
     panel_->FirstInFocusOrder().setFocus();
 }
@@ -61,6 +64,8 @@ void GaugeWindow::Dispatch(const std::function<void()>& handler) {
         timer1_.stop();
         timer2_.stop();
         std::fprintf(stderr, "zeltavor: Laufzeitfehler %d: %s\n", error.number(), error.what());
+        if (sessionEnding_) std::exit(1);  // nobody is there to read a box
+        reportingError_ = true;
         QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(form_.Caption),
                         QString("Laufzeitfehler '%1':\n\n%2").arg(error.number()).arg(QString::fromUtf8(error.what())),
                         QMessageBox::Ok);
@@ -146,11 +151,7 @@ void GaugeWindow::ShowMessage(std::string_view text) {
     box.exec();
 }
 
-// Linux programs carry no extension: the file name is the name to start.
-RunningExecutable GaugeWindow::Executable() {
-    const QFileInfo program(QCoreApplication::applicationFilePath());
-    return {program.absolutePath().toStdString(), program.fileName().toStdString(), '/'};
-}
+RunningExecutable GaugeWindow::Executable() { return linux_platform::RunningProgram(); }
 
 void GaugeWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
@@ -163,10 +164,13 @@ void GaugeWindow::showEvent(QShowEvent* event) {
 }
 
 // The window manager closing the window, a logout or a termination signal:
-// the options are saved as when the red cross is clicked.
+// the options are saved as when the red cross is clicked, yet nothing may
+// wait for a click. This also ends a message box that is open.
 void GaugeWindow::closeEvent(QCloseEvent* event) {
-    if (!form_.Unloaded) Dispatch([this] { form_.Unload(); });
     event->accept();
+    if (reportingError_) std::exit(1);  // the error ends the program once its box is closed
+    sessionEnding_ = true;
+    if (!form_.Unloaded) Dispatch([this] { form_.Unload(); });
 }
 
 // Relative to where the model put the window, so that a drag in progress does
@@ -195,7 +199,8 @@ void GaugeWindow::mouseReleaseEvent(QMouseEvent* event) {
     if (pressedDot_) {
         Image* dot = std::exchange(pressedDot_, nullptr);
         const QPointF at = ToTwips(*event);
-        if (event->button() == Qt::LeftButton && form_.DotAt(at.x(), at.y()) == dot)
+        if (!std::exchange(doubleClickOnDot_, false) && event->button() == Qt::LeftButton &&
+            form_.DotAt(at.x(), at.y()) == dot)
             Dispatch([this, dot] { form_.DotClick(*dot); });
         return;
     }
@@ -204,9 +209,11 @@ void GaugeWindow::mouseReleaseEvent(QMouseEvent* event) {
 
 // Qt delivers a double-click as press, release, double-click, release: the
 // handlers' own order, with the double-click in place of the second press.
+// On a dot the first click has switched the source; the second does nothing.
 void GaugeWindow::mouseDoubleClickEvent(QMouseEvent* event) {
     const QPointF at = ToTwips(*event);
     pressedDot_ = form_.DotAt(at.x(), at.y());
+    doubleClickOnDot_ = pressedDot_ != nullptr;
     if (pressedDot_) return;
     Dispatch([this] { form_.DblClick(); });
 }

@@ -17,6 +17,8 @@ namespace zeltavor::qt {
 class GaugeWindow final : public QWidget, private Desktop {
 public:
     explicit GaugeWindow(Platform& platform);
+    // Runs the model's start-up; the window shows once it is called.
+    void Load();
     const Form1& form() const { return form_; }
 
 protected:
@@ -50,7 +52,10 @@ private:
     unsigned timer1Generation_ = 0, timer2Generation_ = 0;
     std::optional<Scene> shown_;
     Image* pressedDot_ = nullptr;
+    bool doubleClickOnDot_ = false;
     bool firstShow_ = true;
+    bool reportingError_ = false;  // the box of a runtime error is open
+    bool sessionEnding_ = false;   // closed from outside: errors go to standard error only
 };
 
 }  // namespace zeltavor::qt

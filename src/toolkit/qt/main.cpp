@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QSettings>
 #include <cstdio>
 #include <cstdlib>
 
@@ -34,6 +35,9 @@ int main(int argc, char** argv) {
     zeltavor::linux_platform::LinuxMemoryStatus memory;
     zeltavor::linux_platform::LinuxDrives drives;
     zeltavor::linux_platform::X11KeyState keys;
+    // The same folder as the autostart entry's, whatever Qt would make of the environment.
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                       QString::fromStdString(zeltavor::linux_platform::ConfigHome()));
     zeltavor::qt::QtSettingsStore settings;
     zeltavor::linux_platform::XdgAutostart autostart;
     zeltavor::Platform platform{screen, memory, drives, keys, settings, autostart,
@@ -41,6 +45,7 @@ int main(int argc, char** argv) {
 
     zeltavor::qt::GaugeWindow window(platform);
     const zeltavor::qt::CloseOnTerminationSignals closeOnSignals(window);
+    window.Load();  // after the signals are watched: a start-up error's box must not hold off a logout
     window.show();
     return app.exec();
 }

@@ -50,9 +50,9 @@ QPushButton* OptionsPanel::AddButton(const Button& model, const std::function<vo
 }
 
 QLineEdit* OptionsPanel::AddTextBox(TextBox& model, DigitBox::KeyFilter filter) {
-    auto* box = new DigitBox(this, [this, filter](std::int16_t& key) { dispatch_([&] { filter(key); }); });
+    auto* box = new DigitBox(
+        this, [this, filter](std::int16_t& key) { dispatch_([&] { filter(key); }); }, model.MaxLength);
     box->setFont(ToQFont(Font{}));
-    if (model.MaxLength > 0) box->setMaxLength(static_cast<int>(model.MaxLength));
     connect(box, &QLineEdit::textEdited, this, [this, &model](const QString& text) {
         dispatch_([&model, text] { model.Text = text.toStdString(); });
     });

@@ -41,7 +41,7 @@ void ControlPainter::Draw(const Label& label) {
     }
     // The fonts at hand may run wider than the classic ones: a caption that
     // would not fit its label on one line is narrowed rather than broken.
-    const std::wstring text = win32_platform::Utf8ToWide(label.Caption);
+    const std::wstring text = win32_platform::Utf8ToWide(ShownCaption(label));
     HFONT font = CreateControlFont(label.LabelFont);
     HGDIOBJ oldFont = SelectObject(dc_, font);
     RECT needed{0, 0, 0, 0};

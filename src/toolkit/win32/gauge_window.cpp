@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include <cmath>
+#include <cstdio>
 #include <string>
 #include <utility>
 
@@ -95,19 +96,25 @@ LRESULT GaugeWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_LBUTTONDBLCLK:
         case WM_RBUTTONDBLCLK:
         case WM_MBUTTONDBLCLK: {
+            // On a dot the first click has switched the source; the second does nothing.
             const TwipPoint at = ToTwips(lParam);
             pressedDot_ = form_.DotAt(at.x, at.y);
+            doubleClickOnDot_ = pressedDot_ != nullptr;
             SetCapture(handle_);
             if (!pressedDot_) Dispatch([this] { form_.DblClick(); });
             return 0;
         }
-        // A logoff or the window closed from outside: the options are saved
-        // as when the red cross is clicked.
+        // A logoff: the options are saved as when the red cross is clicked,
+        // yet nothing may wait for a click, not even a box that is open, and
+        // the program ends here.
         case WM_QUERYENDSESSION:
             return TRUE;
         case WM_ENDSESSION:
-            if (wParam && !form_.Unloaded) Dispatch([this] { form_.Unload(); });
-            return 0;
+            if (!wParam) return 0;
+            if (reportingError_) ExitProcess(1);
+            sessionEnding_ = true;
+            if (!form_.Unloaded) Dispatch([this] { form_.Unload(); });
+            ExitProcess(0);
         case WM_CLOSE:
             if (!form_.Unloaded) Dispatch([this] { form_.Unload(); });
             return 0;
@@ -131,7 +138,7 @@ void GaugeWindow::OnButtonUp(int button, LPARAM lParam) {
     if (pressedDot_) {
         Image* dot = std::exchange(pressedDot_, nullptr);
         const TwipPoint at = ToTwips(lParam);
-        if (button == 1 && form_.DotAt(at.x, at.y) == dot)
+        if (!std::exchange(doubleClickOnDot_, false) && button == 1 && form_.DotAt(at.x, at.y) == dot)
             Dispatch([this, dot] { form_.DotClick(*dot); });
         return;
     }
@@ -144,6 +151,9 @@ void GaugeWindow::Dispatch(const std::function<void()>& handler) {
     } catch (const RuntimeError& error) {
         KillTimer(handle_, kTimer1);
         KillTimer(handle_, kTimer2);
+        std::fprintf(stderr, "zeltavor: Laufzeitfehler %d: %s\n", error.number(), error.what());
+        if (sessionEnding_) ExitProcess(1);  // nobody is there to read a box
+        reportingError_ = true;
         const std::wstring text = L"Laufzeitfehler '" + std::to_wstring(error.number()) + L"':\n\n" +
                                   win32_platform::Utf8ToWide(error.what());
         MessageBoxW(handle_, text.c_str(), win32_platform::Utf8ToWide(form_.Caption).c_str(), MB_OK);

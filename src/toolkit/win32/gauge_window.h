@@ -52,7 +52,10 @@ private:
     unsigned timer1Generation_ = 0, timer2Generation_ = 0;
     std::optional<Scene> shown_;
     Image* pressedDot_ = nullptr;
+    bool doubleClickOnDot_ = false;
     bool shown_once_ = false;
+    bool reportingError_ = false;  // the box of a runtime error is open
+    bool sessionEnding_ = false;   // a logoff: errors go to standard error only
 };
 
 }  // namespace zeltavor::win32
