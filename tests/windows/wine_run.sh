@@ -1,15 +1,17 @@
 #!/usr/bin/env bash
-# Runs a Windows test program under Wine in a Wine prefix of its own, made
+# Runs a 32-bit Windows program under Wine in a Wine prefix of its own, made
 # once per build, and passes on its exit status.
 # Usage: wine_run.sh PROGRAM.exe [ARGS...]
 #        wine_run.sh --stop      (ends the prefix's wineserver)
 set -euo pipefail
 
-wine=$(command -v wine64 || echo /usr/lib/wine/wine64)
+# The 32-bit loader of Debian's wine32:i386, in a 32-bit prefix.
+wine=/usr/lib/wine/wine
 if [[ ! -x $wine ]]; then
-  echo "wine_run: Wine (wine64) is not installed; scripts/test installs it" >&2
+  echo "wine_run: Wine's 32-bit support (wine32:i386) is not installed; scripts/test installs it" >&2
   exit 1
 fi
+export WINEARCH=win32
 if [[ $1 == --stop ]]; then
   exec "$(dirname "$wine")/wineserver" -k
 fi
