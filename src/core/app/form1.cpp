@@ -49,7 +49,6 @@ TextBox MakeTextBox(float left, float top, float width, float height, std::strin
 
 constexpr Rgb kBlack{0, 0, 0};
 constexpr Rgb kPanelText{192, 64, 0};
-constexpr Rgb kGrey{128, 128, 128};
 
 }  // namespace
 
@@ -102,7 +101,7 @@ Form1::Form1(Platform& platform, Desktop& desktop)
     Label4[1] = MakeLabel(225, 900, 1785, 240, "Anzahl (max.2) Monitore:", kPanelText);
     cmd_EXIT = MakeImage(3750, 1500, 600, 615, Picture::RedCross);
     cmd_EXIT.Pointer = MousePointer::Hand;
-    Label3 = MakeLabel(345, 180, 1845, 210, "K.Duvenrath 01.06.2010", kGrey);
+    Label3 = MakeLabel(345, 180, 1845, 210, kCreditLine, kCreditColour);
     Label4[0] = MakeLabel(270, 1260, 1275, 240, "Instrument-Größe:", kPanelText);
 }
 

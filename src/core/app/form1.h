@@ -115,7 +115,11 @@ private:
     void ShowNoReading();
     void SampleSource();
     void StartSweep();
+    void CenterPivot();
+    void SweepOnTop();
     void RestartReading();
+    void SaveOptions();
+    void LimitSize();
     void SwitchSource(Image& hide, Image& show, const char* caption);
 
     Platform& platform_;
@@ -123,6 +127,10 @@ private:
     float width_ = 0;
     float height_ = 0;
 };
+
+// The credit line the options panel shows until the clean-up reports.
+inline constexpr const char* kCreditLine = "K.Duvenrath 01.06.2010";
+inline constexpr Rgb kCreditColour{128, 128, 128};
 
 // The scale: percentage to needle position in dial steps.
 double ScalePosition(double percent);

@@ -1,13 +1,13 @@
 #include <cmath>
 
 #include "app/form1.h"
+#include "app/settings_names.h"
 
 namespace zeltavor {
 
-namespace {
+using namespace settings_names;
 
-constexpr const char* kApplication = "MEM";
-constexpr const char* kSection = "Optionen";
+namespace {
 
 // A hand-edited count must not put the window beyond any screen.
 bool UsableMonitorCount(double count) { return count >= 0; }
@@ -19,7 +19,7 @@ bool UsablePosition(double twips) { return std::fabs(twips) <= 1e9; }
 }  // namespace
 
 void Form1::Load() {
-    lblHDRAM.Caption = GetSetting("lblHDRAM.Caption", "RAM");
+    lblHDRAM.Caption = GetSetting(kSource, "RAM");
     if (lblHDRAM.Caption == "RAM") {
         imgDot0.Visible = true;
         ImgDot1.Visible = false;
@@ -28,15 +28,14 @@ void Form1::Load() {
         imgDot0.Visible = false;
         ImgDot1.Visible = true;
     }
-    Monis.Text = GetSettingIf("Monis", "1", UsableMonitorCount);
+    Monis.Text = GetSettingIf(kMonitors, "1", UsableMonitorCount);
     if (TextToDouble(Monis.Text, platform_.locale) > 2) Monis.Text = "2";
-    txtHeight.Text = GetSetting("txtHeight", "1200");
+    txtHeight.Text = GetSetting(kSize, "1200");
     if (!IsNumber(txtHeight.Text, platform_.locale)) txtHeight.Text = "2220";
-    if (TextToDouble(txtHeight.Text, platform_.locale) < 800) txtHeight.Text = "800";
-    if (TextToDouble(txtHeight.Text, platform_.locale) > 2500) txtHeight.Text = "2500";
+    LimitSize();
     BackgroundPicture = Image2.Content;
-    Top = ToSingle(TextToDouble(GetSettingIf("MEMTOP", "1000", UsablePosition), platform_.locale));
-    Left = ToSingle(TextToDouble(GetSettingIf("MEMLeft", "1000", UsablePosition), platform_.locale));
+    Top = ToSingle(TextToDouble(GetSettingIf(kTop, "1000", UsablePosition), platform_.locale));
+    Left = ToSingle(TextToDouble(GetSettingIf(kLeft, "1000", UsablePosition), platform_.locale));
     if (Top < 0) Top = 100;
     const float rightLimit =
         ToSingle(TextToDouble(Monis.Text, platform_.locale) * platform_.screen.Width() - 1200);
@@ -47,19 +46,37 @@ void Form1::Load() {
     Percent = 0;
     SweepCount = 0;
     PositionElemente();
-    CenterX = CenterY = ScaleHeight() / 2;
-    SecZ.X1 = CenterX;
-    SecZ.Y1 = CenterY;
-    TopWindow();
-    StartSweep();
+    SweepOnTop();
 }
 
 // The position is not saved here: every mouse button release saves it.
 void Form1::Unload() {
-    SaveSetting("txtHeight", txtHeight.Text);
-    SaveSetting("Monis", Monis.Text);
-    SaveSetting("lblHDRAM.Caption", lblHDRAM.Caption);
+    SaveOptions();
     Unloaded = true;
+}
+
+void Form1::SaveOptions() {
+    SaveSetting(kSize, txtHeight.Text);
+    SaveSetting(kMonitors, Monis.Text);
+    SaveSetting(kSource, lblHDRAM.Caption);
+}
+
+void Form1::LimitSize() {
+    if (TextToDouble(txtHeight.Text, platform_.locale) < 800) txtHeight.Text = "800";
+    if (TextToDouble(txtHeight.Text, platform_.locale) > 2500) txtHeight.Text = "2500";
+}
+
+// The pivot in the middle of the window, the window on top, a new sweep.
+void Form1::SweepOnTop() {
+    CenterPivot();
+    TopWindow();
+    StartSweep();
+}
+
+void Form1::CenterPivot() {
+    CenterX = CenterY = ScaleHeight() / 2;
+    SecZ.X1 = CenterX;
+    SecZ.Y1 = CenterY;
 }
 
 void Form1::cmd_EXIT_Click() { Unload(); }

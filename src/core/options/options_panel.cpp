@@ -21,11 +21,8 @@ void Form1::Monis_KeyPress(std::int16_t& KeyAscii) { DigitsOnly(KeyAscii); }
 // round instrument with a fresh sweep.
 void Form1::cmd_weiter_Click() {
     if (txtHeight.Text.empty()) txtHeight.Text = "1000";
-    if (TextToDouble(txtHeight.Text, platform_.locale) < 800) txtHeight.Text = "800";
-    if (TextToDouble(txtHeight.Text, platform_.locale) > 2500) txtHeight.Text = "2500";
-    SaveSetting("txtHeight", txtHeight.Text);
-    SaveSetting("Monis", Monis.Text);
-    SaveSetting("lblHDRAM.Caption", lblHDRAM.Caption);
+    LimitSize();
+    SaveOptions();
     BackgroundPicture = Image2.Content;
     SetHeight(ToSingle(TextToDouble(txtHeight.Text, platform_.locale)));
     SetWidth(ToSingle(TextToDouble(txtHeight.Text, platform_.locale)));
@@ -40,11 +37,7 @@ void Form1::RestartReading() {
     Drehen(ScalePosition(0));
     PositionElemente();
     ImgMitte.Visible = true;
-    CenterX = CenterY = ScaleHeight() / 2;
-    SecZ.X1 = CenterX;
-    SecZ.Y1 = CenterY;
-    TopWindow();
-    StartSweep();
+    SweepOnTop();
 }
 
 }  // namespace zeltavor

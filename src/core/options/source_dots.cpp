@@ -1,4 +1,5 @@
 #include "app/form1.h"
+#include "app/settings_names.h"
 
 namespace zeltavor {
 
@@ -27,7 +28,7 @@ void Form1::SwitchSource(Image& hide, Image& show, const char* caption) {
     hide.Visible = false;
     show.Visible = true;
     lblHDRAM.Caption = caption;
-    SaveSetting("lblHDRAM.Caption", lblHDRAM.Caption);
+    SaveSetting(settings_names::kSource, lblHDRAM.Caption);
     RestartReading();
 }
 

@@ -1,4 +1,5 @@
 #include "app/form1.h"
+#include "app/settings_names.h"
 
 namespace zeltavor {
 
@@ -10,8 +11,8 @@ constexpr std::int32_t kSnap = 50;  // twips from an edge that snap onto it
 void Form1::MouseDown(int Button, int /*Shift*/, float X, float Y) {
     DragX = RoundToInt32(X);
     DragY = RoundToInt32(Y);
-    Label3.Caption = "K.Duvenrath 01.06.2010";
-    Label3.ForeColor = {128, 128, 128};
+    Label3.Caption = kCreditLine;
+    Label3.ForeColor = kCreditColour;
     if (Button != kRightButton) return;
 
     // The options view: the dial at natural size with the panel beside it.
@@ -20,9 +21,7 @@ void Form1::MouseDown(int Button, int /*Shift*/, float X, float Y) {
     BackgroundPicture = Image2.Content;
     Eckig();
     NeedleLen = 800;
-    CenterX = CenterY = ScaleHeight() / 2;
-    SecZ.X1 = CenterX;
-    SecZ.Y1 = CenterY;
+    CenterPivot();
     SweepCount = 0;
     PositionElemente();
     lbl_MEM.Left = 750;
@@ -49,8 +48,8 @@ void Form1::MouseMove(int Button, int /*Shift*/, float X, float Y) {
 void Form1::MouseUp() {
     MEMTOP.Caption = SingleToText(Top, platform_.locale);
     MEMLeft.Caption = SingleToText(Left, platform_.locale);
-    SaveSetting("MEMTOP", MEMTOP.Caption);
-    SaveSetting("MEMLeft", MEMLeft.Caption);
+    SaveSetting(settings_names::kTop, MEMTOP.Caption);
+    SaveSetting(settings_names::kLeft, MEMLeft.Caption);
     const double span = MonitorCount() * platform_.screen.Width();
     if (span < static_cast<double>(Left) + Width()) Left = ToSingle(span - Width());
 }

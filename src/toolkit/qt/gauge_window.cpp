@@ -3,19 +3,16 @@
 #include <QAccessible>
 #include <QClipboard>
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainterPath>
 #include <xcb/xcb.h>
 
-#include <cmath>
 #include <cstdio>
-#include <limits>
-#include <utility>
+#include <cstdlib>
 
-#include "app/errors.h"
 #include "control_painter.h"
 #include "gauge_accessible.h"
 #include "pictures.h"
@@ -26,95 +23,76 @@ namespace zeltavor::qt {
 
 namespace {
 
-// X11 holds window coordinates in 16 bits; a position beyond them is shown
-// at the nearest one it can hold.
-int ToWindowPixels(float twips, float twipsPerPixel) {
-    const double pixels = std::nearbyint(twips / twipsPerPixel);
-    return static_cast<int>(std::clamp(pixels, -32768.0, 32767.0));
-}
-
 // Mouse buttons as the handlers count them: 1 left, 2 right, 4 middle.
 int ButtonCode(Qt::MouseButtons buttons) {
     return (buttons & Qt::LeftButton ? 1 : 0) | (buttons & Qt::RightButton ? 2 : 0) |
            (buttons & Qt::MiddleButton ? 4 : 0);
 }
 
+void Follow(const std::optional<TimerOrder>& order, QTimer& timer) {
+    if (!order) return;
+    if (order->run)
+        timer.start(order->interval);
+    else
+        timer.stop();
+}
+
 }  // namespace
 
-GaugeWindow::GaugeWindow(Platform& platform) : form_(platform, *this) {
+GaugeWindow::GaugeWindow(Platform& platform) : events_(platform, *this) {
     GaugeAccessible::Install();
     setWindowFlags(Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setWindowTitle(QString::fromStdString(form_.Caption));
+    setWindowTitle(QString::fromStdString(form().Caption));
     setWindowIcon(WindowIcon());
-    panel_ = new OptionsPanel(*this, form_, [this](const std::function<void()>& handler) { Dispatch(handler); });
-    connect(&timer1_, &QTimer::timeout, this, [this] { Dispatch([this] { form_.Timer1_Timer(); }); });
-    connect(&timer2_, &QTimer::timeout, this, [this] { Dispatch([this] { form_.Timer2_Timer(); }); });
+    panel_ = new OptionsPanel(*this, events_.form(),
+                              [this](const std::function<void()>& handler) { Apply(events_.Run(handler)); });
+    connect(&timer1_, &QTimer::timeout, this, [this] { Apply(events_.Timer1Fired()); });
+    connect(&timer2_, &QTimer::timeout, this, [this] { Apply(events_.Timer2Fired()); });
 }
 
 void GaugeWindow::Load() {
-    Dispatch([this] { form_.Load(); });
+    Apply(events_.Load());
     panel_->FirstInFocusOrder().setFocus();
 }
 
-void GaugeWindow::Dispatch(const std::function<void()>& handler) {
-    try {
-        handler();
-    } catch (const RuntimeError& error) {
-        timer1_.stop();
-        timer2_.stop();
-        std::fprintf(stderr, "zeltavor: Laufzeitfehler %d: %s\n", error.number(), error.what());
-        if (sessionEnding_) std::exit(1);  // nobody is there to read a box
-        reportingError_ = true;
-        QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(form_.Caption),
-                        QString("Laufzeitfehler '%1':\n\n%2").arg(error.number()).arg(QString::fromUtf8(error.what())),
-                        QMessageBox::Ok);
-        box.exec();
-        std::exit(1);
-    }
-    ApplyModel();
-}
-
-QRect GaugeWindow::PixelGeometry() const {
-    const auto& screen = form_.platform().screen;
-    return {ToWindowPixels(form_.Left, screen.TwipsPerPixelX()), ToWindowPixels(form_.Top, screen.TwipsPerPixelY()),
-            ToWindowPixels(form_.Width(), screen.TwipsPerPixelX()),
-            ToWindowPixels(form_.Height(), screen.TwipsPerPixelY())};
-}
-
-void GaugeWindow::ApplyModel() {
-    if (form_.Unloaded) {
+void GaugeWindow::Apply(const Changes& changes) {
+    if (changes.error) Fail(*changes.error);
+    if (changes.end) {
         close();
-        QCoreApplication::quit();
+        QCoreApplication::quit();  // also ends a message box that is open
         return;
     }
-    if (const QRect geometry = PixelGeometry(); geometry != this->geometry()) setGeometry(geometry);
-    if (form_.Visible && !isVisible()) show();
-    SyncTimer(form_.Timer1, timer1_, timer1Generation_);
-    SyncTimer(form_.Timer2, timer2_, timer2Generation_);
+    if (changes.geometry) {
+        const PixelRect& place = *changes.geometry;
+        setGeometry(place.left, place.top, place.width, place.height);
+    }
+    Follow(changes.timer1, timer1_);
+    Follow(changes.timer2, timer2_);
     panel_->ApplyModel();
-    Scene scene = SceneOf(form_);
-    if (scene != shown_) {
-        const bool newReading = !shown_ || scene.lbl_MEM.Caption != shown_->lbl_MEM.Caption ||
-                                scene.lblHDRAM.Caption != shown_->lblHDRAM.Caption;
-        shown_ = std::move(scene);
+    if (changes.repaint) {
         update();
         panel_->update();
-        if (newReading && QAccessible::isActive()) {
-            QAccessibleValueChangeEvent event(this, GaugeAccessible::Reading(form_));
-            QAccessible::updateAccessibility(&event);
-        }
+    }
+    if (changes.readingChanged && QAccessible::isActive()) {
+        QAccessibleValueChangeEvent event(this, GaugeAccessible::Reading(form()));
+        QAccessible::updateAccessibility(&event);
     }
 }
 
-// Every assignment to a model timer restarts its countdown.
-void GaugeWindow::SyncTimer(const Timer& model, QTimer& timer, unsigned& generation) {
-    if (model.Generation() == generation) return;
-    generation = model.Generation();
-    if (model.Enabled() && model.Interval() > 0)
-        timer.start(model.Interval());
-    else
-        timer.stop();
+// A runtime error is reported and ends the program; at a logout nobody is
+// there to read a box.
+void GaugeWindow::Fail(const RuntimeError& error) {
+    timer1_.stop();
+    timer2_.stop();
+    std::fprintf(stderr, "zeltavor: Laufzeitfehler %d: %s\n", error.number(), error.what());
+    if (sessionEnding_) std::exit(1);
+    reportingError_ = true;
+    QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(form().Caption),
+                    QString("Laufzeitfehler '%1':\n\n%2").arg(error.number()).arg(QString::fromUtf8(error.what())),
+                    QMessageBox::Ok);
+    box.exec();
+    std::exit(1);
 }
 
 void GaugeWindow::TopWindow() { raise(); }
@@ -146,7 +124,7 @@ void GaugeWindow::SetWindowRgn(const RoundRectRegion& region) {
 void GaugeWindow::ClearClipboard() { QGuiApplication::clipboard()->clear(QClipboard::Clipboard); }
 
 void GaugeWindow::ShowMessage(std::string_view text) {
-    QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(form_.Caption),
+    QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(form().Caption),
                     QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), QMessageBox::Ok, this);
     box.exec();
 }
@@ -155,83 +133,59 @@ RunningExecutable GaugeWindow::Executable() { return linux_platform::RunningProg
 
 void GaugeWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    if (!firstShow_) return;
-    firstShow_ = false;
-    Dispatch([this] {
-        form_.Visible = true;
-        form_.Resize();
-    });
+    Apply(events_.FirstShow());
 }
 
 // The window manager closing the window, a logout or a termination signal:
-// the options are saved as when the red cross is clicked, yet nothing may
-// wait for a click. This also ends a message box that is open.
+// nothing on this way may wait for a click.
 void GaugeWindow::closeEvent(QCloseEvent* event) {
     event->accept();
     if (reportingError_) std::exit(1);  // the error ends the program once its box is closed
     sessionEnding_ = true;
-    if (!form_.Unloaded) Dispatch([this] { form_.Unload(); });
+    Apply(events_.CloseFromOutside());
 }
 
 // Relative to where the model put the window, so that a drag in progress does
 // not depend on when the window manager confirms the last move.
-QPointF GaugeWindow::ToTwips(const QMouseEvent& event) const {
-    const auto& screen = form_.platform().screen;
-    const QPointF inWindow = event.globalPosition() - PixelGeometry().topLeft();
-    return {static_cast<float>(inWindow.x() * screen.TwipsPerPixelX()),
-            static_cast<float>(inWindow.y() * screen.TwipsPerPixelY())};
+QPointF GaugeWindow::InWindow(const QMouseEvent& event) const {
+    const PixelRect place = events_.Geometry();
+    return event.globalPosition() - QPointF(place.left, place.top);
 }
 
 void GaugeWindow::mousePressEvent(QMouseEvent* event) {
-    const QPointF at = ToTwips(*event);
-    pressedDot_ = form_.DotAt(at.x(), at.y());
-    if (pressedDot_) return;  // a dot acts on release, as a click
-    Dispatch([&] { form_.MouseDown(ButtonCode(event->button()), 0, at.x(), at.y()); });
+    const QPointF at = InWindow(*event);
+    Apply(events_.Press(ButtonCode(event->button()), at.x(), at.y()));
 }
 
 void GaugeWindow::mouseMoveEvent(QMouseEvent* event) {
-    if (pressedDot_) return;
-    const QPointF at = ToTwips(*event);
-    Dispatch([&] { form_.MouseMove(ButtonCode(event->buttons()), 0, at.x(), at.y()); });
+    const QPointF at = InWindow(*event);
+    Apply(events_.Move(ButtonCode(event->buttons()), at.x(), at.y()));
 }
 
 void GaugeWindow::mouseReleaseEvent(QMouseEvent* event) {
-    if (pressedDot_) {
-        Image* dot = std::exchange(pressedDot_, nullptr);
-        const QPointF at = ToTwips(*event);
-        if (!std::exchange(doubleClickOnDot_, false) && event->button() == Qt::LeftButton &&
-            form_.DotAt(at.x(), at.y()) == dot)
-            Dispatch([this, dot] { form_.DotClick(*dot); });
-        return;
-    }
-    Dispatch([this] { form_.MouseUp(); });
+    const QPointF at = InWindow(*event);
+    Apply(events_.Release(ButtonCode(event->button()), at.x(), at.y()));
 }
 
-// Qt delivers a double-click as press, release, double-click, release: the
-// handlers' own order, with the double-click in place of the second press.
-// On a dot the first click has switched the source; the second does nothing.
 void GaugeWindow::mouseDoubleClickEvent(QMouseEvent* event) {
-    const QPointF at = ToTwips(*event);
-    pressedDot_ = form_.DotAt(at.x(), at.y());
-    doubleClickOnDot_ = pressedDot_ != nullptr;
-    if (pressedDot_) return;
-    Dispatch([this] { form_.DblClick(); });
+    const QPointF at = InWindow(*event);
+    Apply(events_.DoubleClick(at.x(), at.y()));
 }
 
 void GaugeWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), ToQColor(form_.BackColor));
-    if (const QPixmap& dial = PixmapOf(form_.BackgroundPicture); !dial.isNull()) {
+    painter.fillRect(rect(), ToQColor(form().BackColor));
+    if (const QPixmap& dial = PixmapOf(form().BackgroundPicture); !dial.isNull()) {
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        if (form_.Width() == form_.Height())
+        if (form().Width() == form().Height())
             painter.drawPixmap(rect(), dial);  // stretched over the square instrument
         else
             painter.drawPixmap(QPointF(0, 0), dial);
     }
     painter.setRenderHint(QPainter::Antialiasing);
-    const auto& screen = form_.platform().screen;
-    ControlPainter controls(painter, screen.TwipsPerPixelX(), screen.TwipsPerPixelY(), form_.BackColor);
-    DrawWindowControls(form_, controls);
+    const auto& screen = form().platform().screen;
+    ControlPainter controls(painter, screen.TwipsPerPixelX(), screen.TwipsPerPixelY(), form().BackColor);
+    DrawWindowControls(form(), controls);
 }
 
 }  // namespace zeltavor::qt

@@ -5,6 +5,7 @@
 #include <QStyleHints>
 #include <cmath>
 
+#include "app/form_events.h"
 #include "app/scene.h"
 #include "control_painter.h"
 #include "pictures.h"
@@ -18,15 +19,14 @@ OptionsPanel::OptionsPanel(QWidget& window, Form1& form, Dispatcher dispatch)
       caretFlashTime_(QGuiApplication::styleHints()->cursorFlashTime()) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);  // the hand cursor over the red cross
-    // Created in the focus order: size, "weiter", monitors, the autostart pair, clean-up.
-    txtHeight_ = AddTextBox(form_.txtHeight, [this](std::int16_t& key) { form_.txtHeight_KeyPress(key); });
-    txtHeight_->setAccessibleName("Instrument-Größe (800 bis 2500)");
-    AddButton(form_.cmd_weiter, [this] { form_.cmd_weiter_Click(); });
-    AddTextBox(form_.Monis, [this](std::int16_t& key) { form_.Monis_KeyPress(key); })
-        ->setAccessibleName("Anzahl Monitore (höchstens 2)");
-    AddButton(form_.cmd_auto, [this] { form_.cmd_auto_Click(); });
-    AddButton(form_.cmd_aus, [this] { form_.cmd_aus_Click(); });
-    AddButton(form_.cmd_clear, [this] { form_.cmd_clear_Click(); });
+    for (const PanelControl& control : PanelControlsInFocusOrder(form_)) {
+        if (control.box)
+            AddTextBox(*control.box, [this, keyPress = control.keyPress](std::int16_t& key) { (form_.*keyPress)(key); });
+        else
+            AddButton(*control.button, [this, click = control.click] { (form_.*click)(); });
+    }
+    boxes_.at(0).widget->setAccessibleName("Instrument-Größe (800 bis 2500)");
+    boxes_.at(1).widget->setAccessibleName("Anzahl Monitore (höchstens 2)");
     // Neither the panel nor its controls ever move.
     setGeometry(PixelRect(form_.Frame1));
     for (const auto& button : buttons_) button.widget->setGeometry(PixelRect(*button.model));
@@ -41,15 +41,14 @@ QRect OptionsPanel::PixelRect(const Control& control) const {
             px(control.Width, screen.TwipsPerPixelX()), px(control.Height, screen.TwipsPerPixelY())};
 }
 
-QPushButton* OptionsPanel::AddButton(const Button& model, const std::function<void()>& onClick) {
+void OptionsPanel::AddButton(const Button& model, const std::function<void()>& onClick) {
     auto* button = new QPushButton(this);
     button->setFont(ToQFont(model.ButtonFont));
     connect(button, &QPushButton::clicked, this, [this, onClick] { dispatch_(onClick); });
     buttons_.push_back({&model, button, {}});
-    return button;
 }
 
-QLineEdit* OptionsPanel::AddTextBox(TextBox& model, DigitBox::KeyFilter filter) {
+void OptionsPanel::AddTextBox(TextBox& model, DigitBox::KeyFilter filter) {
     auto* box = new DigitBox(
         this, [this, filter](std::int16_t& key) { dispatch_([&] { filter(key); }); }, model.MaxLength);
     box->setFont(ToQFont(Font{}));
@@ -57,7 +56,6 @@ QLineEdit* OptionsPanel::AddTextBox(TextBox& model, DigitBox::KeyFilter filter) 
         dispatch_([&model, text] { model.Text = text.toStdString(); });
     });
     boxes_.push_back({&model, box, {}});
-    return box;
 }
 
 void OptionsPanel::ApplyModel() {

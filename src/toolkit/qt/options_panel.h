@@ -24,7 +24,7 @@ public:
     // follow the window's repaint.
     void ApplyModel();
     // The box that holds the focus when the window is first shown.
-    QWidget& FirstInFocusOrder() { return *txtHeight_; }
+    QWidget& FirstInFocusOrder() { return *boxes_.front().widget; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -33,8 +33,8 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
-    QPushButton* AddButton(const Button& model, const std::function<void()>& onClick);
-    QLineEdit* AddTextBox(TextBox& model, DigitBox::KeyFilter filter);
+    void AddButton(const Button& model, const std::function<void()>& onClick);
+    void AddTextBox(TextBox& model, DigitBox::KeyFilter filter);
     QRect PixelRect(const Control& control) const;
     bool OverExitCross(QPointF position) const;
     void FollowView();
@@ -56,7 +56,6 @@ private:
     };
     std::vector<ShownButton> buttons_;
     std::vector<ShownBox> boxes_;
-    QLineEdit* txtHeight_ = nullptr;
     bool exitPressed_ = false;
     bool inSight_ = true;
     int caretFlashTime_ = 0;  // the desktop's, for when the panel is in sight

@@ -2,12 +2,9 @@
 
 #include <windowsx.h>
 
-#include <cmath>
 #include <cstdio>
 #include <string>
-#include <utility>
 
-#include "app/errors.h"
 #include "control_painter.h"
 #include "pictures.h"
 #include "text.h"
@@ -24,14 +21,9 @@ int ButtonsHeld(WPARAM keys) {
     return (keys & MK_LBUTTON ? 1 : 0) | (keys & MK_RBUTTON ? 2 : 0) | (keys & MK_MBUTTON ? 4 : 0);
 }
 
-int ToPixels(float twips, float twipsPerPixel) {
-    const double pixels = std::nearbyint(twips / twipsPerPixel);
-    return static_cast<int>(std::fmax(-32768.0, std::fmin(32767.0, pixels)));
-}
-
 }  // namespace
 
-GaugeWindow::GaugeWindow(Platform& platform) : form_(platform, *this) {
+GaugeWindow::GaugeWindow(Platform& platform) : events_(platform, *this) {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
     windowClass.style = CS_DBLCLKS;  // the double-click moves the instrument
@@ -41,13 +33,14 @@ GaugeWindow::GaugeWindow(Platform& platform) : form_(platform, *this) {
     windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));
     windowClass.lpszClassName = kWindowClass;
     RegisterClassExW(&windowClass);
-    const std::wstring caption = win32_platform::Utf8ToWide(form_.Caption);
+    const std::wstring caption = win32_platform::Utf8ToWide(form().Caption);
     CreateWindowExW(0, kWindowClass, caption.c_str(), WS_POPUP | WS_CLIPCHILDREN, CW_USEDEFAULT, CW_USEDEFAULT,
-                    static_cast<int>(form_.Width() / 15), static_cast<int>(form_.Height() / 15), nullptr, nullptr,
+                    static_cast<int>(form().Width() / 15), static_cast<int>(form().Height() / 15), nullptr, nullptr,
                     GetModuleHandleW(nullptr), this);
-    panel_ = std::make_unique<OptionsPanel>(handle_, form_,
-                                            [this](const std::function<void()>& handler) { Dispatch(handler); });
-    Dispatch([this] { form_.Load(); });
+    panel_ = std::make_unique<OptionsPanel>(handle_, events_.form(), [this](const std::function<void()>& handler) {
+        Apply(events_.Run(handler));
+    });
+    Apply(events_.Load());
     ShowWindow(handle_, SW_SHOW);
     SetFocus(panel_->FirstInFocusOrder());
 }
@@ -63,10 +56,10 @@ LRESULT CALLBACK GaugeWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam,
 }
 
 LRESULT GaugeWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    const int x = GET_X_LPARAM(lParam), y = GET_Y_LPARAM(lParam);
     switch (message) {
         case WM_TIMER:
-            if (wParam == kTimer1) Dispatch([this] { form_.Timer1_Timer(); });
-            if (wParam == kTimer2) Dispatch([this] { form_.Timer2_Timer(); });
+            Apply(wParam == kTimer1 ? events_.Timer1Fired() : events_.Timer2Fired());
             return 0;
         case WM_PAINT:
             Paint();
@@ -74,49 +67,41 @@ LRESULT GaugeWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_ERASEBKGND:
             return 1;
         case WM_SHOWWINDOW:
-            if (wParam && !std::exchange(shown_once_, true))
-                Dispatch([this] {
-                    form_.Visible = true;
-                    form_.Resize();
-                });
+            if (wParam) Apply(events_.FirstShow());
             break;
-        case WM_LBUTTONDOWN: OnButtonDown(1, lParam); return 0;
-        case WM_RBUTTONDOWN: OnButtonDown(2, lParam); return 0;
-        case WM_MBUTTONDOWN: OnButtonDown(4, lParam); return 0;
-        case WM_LBUTTONUP: OnButtonUp(1, lParam); return 0;
-        case WM_RBUTTONUP: OnButtonUp(2, lParam); return 0;
-        case WM_MBUTTONUP: OnButtonUp(4, lParam); return 0;
-        case WM_MOUSEMOVE:
-            if (!pressedDot_) {
-                const TwipPoint at = ToTwips(lParam);
-                Dispatch([&] { form_.MouseMove(ButtonsHeld(wParam), 0, at.x, at.y); });
-            }
+        case WM_LBUTTONDOWN:
+        case WM_RBUTTONDOWN:
+        case WM_MBUTTONDOWN:
+            SetCapture(handle_);
+            Apply(events_.Press(message == WM_LBUTTONDOWN ? 1 : message == WM_RBUTTONDOWN ? 2 : 4, x, y));
             return 0;
-        // Windows delivers a double-click as down, up, double-click, up.
+        case WM_LBUTTONUP:
+        case WM_RBUTTONUP:
+        case WM_MBUTTONUP:
+            ReleaseCapture();
+            Apply(events_.Release(message == WM_LBUTTONUP ? 1 : message == WM_RBUTTONUP ? 2 : 4, x, y));
+            return 0;
+        case WM_MOUSEMOVE:
+            Apply(events_.Move(ButtonsHeld(wParam), x, y));
+            return 0;
         case WM_LBUTTONDBLCLK:
         case WM_RBUTTONDBLCLK:
-        case WM_MBUTTONDBLCLK: {
-            // On a dot the first click has switched the source; the second does nothing.
-            const TwipPoint at = ToTwips(lParam);
-            pressedDot_ = form_.DotAt(at.x, at.y);
-            doubleClickOnDot_ = pressedDot_ != nullptr;
+        case WM_MBUTTONDBLCLK:
             SetCapture(handle_);
-            if (!pressedDot_) Dispatch([this] { form_.DblClick(); });
+            Apply(events_.DoubleClick(x, y));
             return 0;
-        }
-        // A logoff: the options are saved as when the red cross is clicked,
-        // yet nothing may wait for a click, not even a box that is open, and
-        // the program ends here.
+        // A logoff: nothing may wait for a click, not even a box that is open,
+        // and the program ends here.
         case WM_QUERYENDSESSION:
             return TRUE;
         case WM_ENDSESSION:
             if (!wParam) return 0;
             if (reportingError_) ExitProcess(1);
             sessionEnding_ = true;
-            if (!form_.Unloaded) Dispatch([this] { form_.Unload(); });
+            Apply(events_.CloseFromOutside());
             ExitProcess(0);
         case WM_CLOSE:
-            if (!form_.Unloaded) Dispatch([this] { form_.Unload(); });
+            Apply(events_.CloseFromOutside());
             return 0;
         case WM_DESTROY:
             PostQuitMessage(0);
@@ -125,79 +110,44 @@ LRESULT GaugeWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcW(handle_, message, wParam, lParam);
 }
 
-void GaugeWindow::OnButtonDown(int button, LPARAM lParam) {
-    SetCapture(handle_);
-    const TwipPoint at = ToTwips(lParam);
-    pressedDot_ = form_.DotAt(at.x, at.y);
-    if (pressedDot_) return;  // a dot acts on release, as a click
-    Dispatch([&] { form_.MouseDown(button, 0, at.x, at.y); });
-}
-
-void GaugeWindow::OnButtonUp(int button, LPARAM lParam) {
-    ReleaseCapture();
-    if (pressedDot_) {
-        Image* dot = std::exchange(pressedDot_, nullptr);
-        const TwipPoint at = ToTwips(lParam);
-        if (!std::exchange(doubleClickOnDot_, false) && button == 1 && form_.DotAt(at.x, at.y) == dot)
-            Dispatch([this, dot] { form_.DotClick(*dot); });
-        return;
-    }
-    Dispatch([this] { form_.MouseUp(); });
-}
-
-void GaugeWindow::Dispatch(const std::function<void()>& handler) {
-    try {
-        handler();
-    } catch (const RuntimeError& error) {
-        KillTimer(handle_, kTimer1);
-        KillTimer(handle_, kTimer2);
-        std::fprintf(stderr, "zeltavor: Laufzeitfehler %d: %s\n", error.number(), error.what());
-        if (sessionEnding_) ExitProcess(1);  // nobody is there to read a box
-        reportingError_ = true;
-        const std::wstring text = L"Laufzeitfehler '" + std::to_wstring(error.number()) + L"':\n\n" +
-                                  win32_platform::Utf8ToWide(error.what());
-        MessageBoxW(handle_, text.c_str(), win32_platform::Utf8ToWide(form_.Caption).c_str(), MB_OK);
-        ExitProcess(1);
-    }
-    ApplyModel();
-}
-
-RECT GaugeWindow::PixelGeometry() const {
-    const auto& screen = form_.platform().screen;
-    const int left = ToPixels(form_.Left, screen.TwipsPerPixelX()), top = ToPixels(form_.Top, screen.TwipsPerPixelY());
-    return {left, top, left + ToPixels(form_.Width(), screen.TwipsPerPixelX()),
-            top + ToPixels(form_.Height(), screen.TwipsPerPixelY())};
-}
-
-void GaugeWindow::ApplyModel() {
-    if (form_.Unloaded) {
+void GaugeWindow::Apply(const Changes& changes) {
+    if (changes.error) Fail(*changes.error);
+    if (changes.end) {
         DestroyWindow(handle_);
         return;
     }
-    const RECT want = PixelGeometry();
-    RECT have;
-    GetWindowRect(handle_, &have);
-    if (!EqualRect(&want, &have))
-        SetWindowPos(handle_, nullptr, want.left, want.top, want.right - want.left, want.bottom - want.top,
-                     SWP_NOZORDER | SWP_NOACTIVATE);
-    SyncTimer(form_.Timer1, kTimer1, timer1Generation_);
-    SyncTimer(form_.Timer2, kTimer2, timer2Generation_);
+    if (changes.geometry) {
+        const PixelRect& place = *changes.geometry;
+        SetWindowPos(handle_, nullptr, place.left, place.top, place.width, place.height, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    Follow(changes.timer1, kTimer1);
+    Follow(changes.timer2, kTimer2);
     panel_->ApplyModel();
-    Scene scene = SceneOf(form_);
-    if (scene != shown_) {
-        shown_ = std::move(scene);
+    if (changes.repaint) {
         InvalidateRect(handle_, nullptr, FALSE);
         panel_->Invalidate();
     }
 }
 
-// Every assignment to a model timer restarts its countdown; SetTimer on the
-// same id does just that.
-void GaugeWindow::SyncTimer(const Timer& model, UINT_PTR id, unsigned& generation) {
-    if (model.Generation() == generation) return;
-    generation = model.Generation();
-    if (model.Enabled() && model.Interval() > 0)
-        SetTimer(handle_, id, static_cast<UINT>(model.Interval()), nullptr);
+// A runtime error is reported and ends the program; at a logoff nobody is
+// there to read a box.
+void GaugeWindow::Fail(const RuntimeError& error) {
+    KillTimer(handle_, kTimer1);
+    KillTimer(handle_, kTimer2);
+    std::fprintf(stderr, "zeltavor: Laufzeitfehler %d: %s\n", error.number(), error.what());
+    if (sessionEnding_) ExitProcess(1);
+    reportingError_ = true;
+    const std::wstring text =
+        L"Laufzeitfehler '" + std::to_wstring(error.number()) + L"':\n\n" + win32_platform::Utf8ToWide(error.what());
+    MessageBoxW(handle_, text.c_str(), win32_platform::Utf8ToWide(form().Caption).c_str(), MB_OK);
+    ExitProcess(1);
+}
+
+// SetTimer on the same id restarts its countdown.
+void GaugeWindow::Follow(const std::optional<TimerOrder>& order, UINT_PTR id) {
+    if (!order) return;
+    if (order->run)
+        SetTimer(handle_, id, static_cast<UINT>(order->interval), nullptr);
     else
         KillTimer(handle_, id);
 }
@@ -220,7 +170,7 @@ void GaugeWindow::ClearClipboard() {
 }
 
 void GaugeWindow::ShowMessage(std::string_view text) {
-    MessageBoxW(handle_, win32_platform::Utf8ToWide(text).c_str(), win32_platform::Utf8ToWide(form_.Caption).c_str(),
+    MessageBoxW(handle_, win32_platform::Utf8ToWide(text).c_str(), win32_platform::Utf8ToWide(form().Caption).c_str(),
                 MB_OK);
 }
 
@@ -238,21 +188,16 @@ RunningExecutable GaugeWindow::Executable() {
     return {win32_platform::WideToUtf8(folder), win32_platform::WideToUtf8(name), '\\'};
 }
 
-TwipPoint GaugeWindow::ToTwips(LPARAM lParam) const {
-    const auto& screen = form_.platform().screen;
-    return {GET_X_LPARAM(lParam) * screen.TwipsPerPixelX(), GET_Y_LPARAM(lParam) * screen.TwipsPerPixelY()};
-}
-
 void GaugeWindow::Paint() {
-    PaintBuffered(handle_, form_.BackColor, [this](HDC buffer, const RECT& client) {
-        const Bitmap& dial = BitmapOf(form_.BackgroundPicture);
-        if (form_.Width() == form_.Height())
+    PaintBuffered(handle_, form().BackColor, [this](HDC buffer, const RECT& client) {
+        const Bitmap& dial = BitmapOf(form().BackgroundPicture);
+        if (form().Width() == form().Height())
             StretchPicture(buffer, dial, 0, 0, client.right, client.bottom);  // over the square instrument
         else
             DrawPicture(buffer, dial, 0, 0);
-        const auto& screen = form_.platform().screen;
-        ControlPainter controls(buffer, screen.TwipsPerPixelX(), screen.TwipsPerPixelY(), form_.BackColor);
-        DrawWindowControls(form_, controls);
+        const auto& screen = form().platform().screen;
+        ControlPainter controls(buffer, screen.TwipsPerPixelX(), screen.TwipsPerPixelY(), form().BackColor);
+        DrawWindowControls(form(), controls);
     });
 }
 

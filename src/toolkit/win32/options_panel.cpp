@@ -6,6 +6,7 @@
 #include <cmath>
 #include <utility>
 
+#include "app/form_events.h"
 #include "app/scene.h"
 #include "control_painter.h"
 #include "pictures.h"
@@ -50,13 +51,12 @@ OptionsPanel::OptionsPanel(HWND window, Form1& form, Dispatcher dispatch)
                               nullptr, GetModuleHandleW(nullptr), this);
     dialogFont_ = CreateControlFont(Font{});
     weiterFont_ = CreateControlFont(form_.cmd_weiter.ButtonFont);
-    // Created in the focus order: size, "weiter", monitors, the autostart pair, clean-up.
-    AddBox(form_.txtHeight, [this](std::int16_t& key) { form_.txtHeight_KeyPress(key); });
-    AddButton(form_.cmd_weiter, [this] { form_.cmd_weiter_Click(); });
-    AddBox(form_.Monis, [this](std::int16_t& key) { form_.Monis_KeyPress(key); });
-    AddButton(form_.cmd_auto, [this] { form_.cmd_auto_Click(); });
-    AddButton(form_.cmd_aus, [this] { form_.cmd_aus_Click(); });
-    AddButton(form_.cmd_clear, [this] { form_.cmd_clear_Click(); });
+    for (const PanelControl& control : PanelControlsInFocusOrder(form_)) {
+        if (control.box)
+            AddBox(*control.box, [this, keyPress = control.keyPress](std::int16_t& key) { (form_.*keyPress)(key); });
+        else
+            AddButton(*control.button, [this, click = control.click] { (form_.*click)(); });
+    }
     ApplyModel();
 }
 

@@ -1,0 +1,82 @@
+#include "app/form_events.h"
+
+#include <gtest/gtest.h>
+
+#include "fakes.h"
+
+namespace zeltavor::testing {
+namespace {
+
+// The real window's road for events, over the fakes: a 2220-twip instrument
+// at Left and Top 1000 twips, 15 twips to the pixel.
+struct Events : FakePlatform, ::testing::Test {
+    FakeDesktop desktop;
+    FormEvents events{platform, desktop};
+    const Form1& form = events.form();
+    static constexpr double kDotX = 74, kDotY = 116;  // imgDot0 in window pixels
+
+    void SetUp() override { settings.Put("txtHeight", "2220"); }
+};
+
+TEST_F(Events, StartUpPlacesTheWindowAndRunsTheSweepThenTheRefresh) {
+    const Changes started = events.Load();
+    EXPECT_EQ(started.geometry, (PixelRect{67, 67, 148, 148}));
+    ASSERT_TRUE(started.timer1 && started.timer2);
+    EXPECT_FALSE(started.timer1->run);
+    EXPECT_TRUE(started.timer2->run);
+    EXPECT_EQ(started.timer2->interval, 30);
+    EXPECT_TRUE(started.repaint && started.readingChanged);
+    EXPECT_FALSE(events.FirstShow().geometry);  // the same square again
+    Changes tick;
+    while (!tick.timer1) tick = events.Timer2Fired();
+    EXPECT_TRUE(tick.timer1->run);
+    EXPECT_EQ(tick.timer1->interval, 100);
+    EXPECT_FALSE(tick.timer2->run);
+    events.Timer1Fired();  // the needle from its last sweep step onto the reading
+    const Changes quiet = events.Timer1Fired();
+    EXPECT_FALSE(quiet.repaint || quiet.geometry || quiet.timer1 || quiet.timer2);
+    memory.load = 46;
+    EXPECT_TRUE(events.Timer1Fired().readingChanged);
+}
+
+TEST_F(Events, ADragMovesTheWindowAndTheReleaseSavesItsPlace) {
+    events.Load();
+    events.Press(1, 10, 10);
+    EXPECT_EQ(events.Move(1, 110, 60).geometry, (PixelRect{167, 117, 148, 148}));
+    events.Release(1, 110, 60);
+    EXPECT_EQ(settings.Stored("MEMLeft"), "2500");
+    EXPECT_EQ(settings.Stored("MEMTOP"), "1750");
+    events.form().Left = 1e9;  // beyond what window coordinates hold
+    EXPECT_EQ(events.Geometry().left, 32767);
+}
+
+// Press, release, double-click, release on a dot: one click, one switch.
+TEST_F(Events, ADotActsOnReleaseAndADoubleClickSwitchesOnce) {
+    events.Load();
+    events.Press(1, kDotX, kDotY);
+    EXPECT_FALSE(events.Move(1, kDotX + 30, kDotY).geometry);  // a dot is no handle to drag by
+    events.Release(1, kDotX + 30, kDotY);
+    EXPECT_EQ(form.lblHDRAM.Caption, "RAM");  // released elsewhere: no click
+    events.Press(1, kDotX, kDotY);
+    events.Release(1, kDotX, kDotY);
+    events.DoubleClick(kDotX, kDotY);
+    events.Release(1, kDotX, kDotY);
+    EXPECT_EQ(form.lblHDRAM.Caption, "HD");
+    EXPECT_EQ(settings.writes, std::vector<std::string>{"lblHDRAM.Caption"});
+}
+
+TEST_F(Events, AnErrorIsHandedBackWithTheTimersStoppedAndAnUnloadEndsIt) {
+    events.Load();
+    settings.refuseWrites = true;
+    const Changes failed = events.Release(1, 10, 10);
+    ASSERT_TRUE(failed.error);
+    EXPECT_EQ(failed.error->number(), 75);
+    EXPECT_FALSE(failed.timer1->run || failed.timer2->run);
+    settings.refuseWrites = false;
+    EXPECT_TRUE(events.CloseFromOutside().end);
+    EXPECT_EQ(settings.Stored("txtHeight"), "2220");
+    EXPECT_FALSE(events.CloseFromOutside().end);  // saved once
+}
+
+}  // namespace
+}  // namespace zeltavor::testing
