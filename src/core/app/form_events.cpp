@@ -16,6 +16,12 @@ int ToPixels(float twips, float twipsPerPixel) {
 
 }  // namespace
 
+PixelRect PixelsOf(const Control& control, const Screen& screen) {
+    const auto px = [](float twips, float perPixel) { return static_cast<int>(std::lround(twips / perPixel)); };
+    return {px(control.Left, screen.TwipsPerPixelX()), px(control.Top, screen.TwipsPerPixelY()),
+            px(control.Width, screen.TwipsPerPixelX()), px(control.Height, screen.TwipsPerPixelY())};
+}
+
 FormEvents::FormEvents(Platform& platform, Desktop& desktop) : form_(platform, desktop) {}
 
 PixelRect FormEvents::Geometry() const {

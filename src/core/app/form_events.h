@@ -17,6 +17,9 @@ struct PixelRect {
     friend bool operator==(const PixelRect&, const PixelRect&) = default;
 };
 
+// A control's place in its container, in whole pixels.
+PixelRect PixelsOf(const Control& control, const Screen& screen);
+
 // A timer to start (or restart) with its interval, or to stop.
 struct TimerOrder {
     bool run = false;

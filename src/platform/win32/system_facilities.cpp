@@ -34,4 +34,18 @@ NumberLocale UserNumberLocale() {
     return {AnsiToUtf8(separator)};
 }
 
+// The folder keeps its backslash only at the root of a drive; the name loses
+// its extension.
+RunningExecutable RunningProgram() {
+    wchar_t path[MAX_PATH * 4] = {};
+    GetModuleFileNameW(nullptr, path, static_cast<DWORD>(std::size(path)));
+    const std::wstring full = path;
+    const auto slash = full.find_last_of(L'\\');
+    std::wstring folder = full.substr(0, slash);
+    if (folder.size() == 2 && folder[1] == L':') folder += L'\\';
+    std::wstring name = full.substr(slash + 1);
+    if (const auto dot = name.find_last_of(L'.'); dot != std::wstring::npos) name.resize(dot);
+    return {WideToUtf8(folder), WideToUtf8(name), '\\'};
+}
+
 }  // namespace zeltavor::win32_platform

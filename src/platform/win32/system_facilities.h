@@ -21,6 +21,9 @@ public:
     std::int16_t GetAsyncKeyState(int virtualKey) override;
 };
 
+// Where this program's file is: its folder and its name without extension.
+RunningExecutable RunningProgram();
+
 // The decimal separator of the user's regional settings.
 NumberLocale UserNumberLocale();
 

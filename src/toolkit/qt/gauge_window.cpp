@@ -7,8 +7,6 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QMouseEvent>
-#include <QPainterPath>
-#include <xcb/xcb.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -16,7 +14,7 @@
 #include "control_painter.h"
 #include "gauge_accessible.h"
 #include "pictures.h"
-#include "x_shape.h"
+#include "window_outline.h"
 #include "xdg_autostart.h"
 
 namespace zeltavor::qt {
@@ -97,29 +95,7 @@ void GaugeWindow::Fail(const RuntimeError& error) {
 
 void GaugeWindow::TopWindow() { raise(); }
 
-// On X11 the outline is set in the window's device pixels, so that on a dense
-// screen its curve is as fine as the screen (Qt would scale a mask given in
-// logical pixels in steps of the ratio).
-void GaugeWindow::SetWindowRgn(const RoundRectRegion& region) {
-    const QRectF rect(region.left, region.top, region.right - region.left, region.bottom - region.top);
-    // The corner ellipse can be no larger than the rectangle.
-    const double radiusX = std::min<double>(region.ellipseWidth, rect.width()) / 2;
-    const double radiusY = std::min<double>(region.ellipseHeight, rect.height()) / 2;
-    QPainterPath outline;
-    outline.addRoundedRect(rect, radiusX, radiusY);
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (x11 == nullptr || x11->connection() == nullptr) {
-        setMask(QRegion(outline.toFillPolygon().toPolygon()));
-        return;
-    }
-    const double ratio = devicePixelRatioF();
-    std::vector<linux_platform::PixelRect> rectangles;
-    for (const QRect& r : QRegion(QTransform::fromScale(ratio, ratio).map(outline).toFillPolygon().toPolygon()))
-        rectangles.push_back({r.x(), r.y(), r.width(), r.height()});
-    const WId window = winId();
-    xcb_flush(x11->connection());  // Qt's requests that create the window go out first
-    linux_platform::SetWindowShape(window, rectangles);
-}
+void GaugeWindow::SetWindowRgn(const RoundRectRegion& region) { SetOutline(*this, region); }
 
 void GaugeWindow::ClearClipboard() { QGuiApplication::clipboard()->clear(QClipboard::Clipboard); }
 

@@ -3,7 +3,6 @@
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QStyleHints>
-#include <cmath>
 
 #include "app/form_events.h"
 #include "app/scene.h"
@@ -35,10 +34,8 @@ OptionsPanel::OptionsPanel(QWidget& window, Form1& form, Dispatcher dispatch)
 }
 
 QRect OptionsPanel::PixelRect(const Control& control) const {
-    const auto& screen = form_.platform().screen;
-    const auto px = [](float twips, float perPixel) { return static_cast<int>(std::lround(twips / perPixel)); };
-    return {px(control.Left, screen.TwipsPerPixelX()), px(control.Top, screen.TwipsPerPixelY()),
-            px(control.Width, screen.TwipsPerPixelX()), px(control.Height, screen.TwipsPerPixelY())};
+    const zeltavor::PixelRect place = PixelsOf(control, form_.platform().screen);
+    return {place.left, place.top, place.width, place.height};
 }
 
 void OptionsPanel::AddButton(const Button& model, const std::function<void()>& onClick) {

@@ -1,7 +1,10 @@
 #include "x_connection_loss.h"
 
-#include <QString>
-#include <QtGlobal>
+#include <unistd.h>
+#include <xcb/xcb.h>
+
+#include <QGuiApplication>
+#include <atomic>
 #include <cstdio>
 #include <cstdlib>
 
@@ -11,21 +14,29 @@ namespace zeltavor::qt {
 
 namespace {
 
+// Both connections may notice at once: one says it, the other waits for the end.
 [[noreturn]] void SayGoodbye() {
+    static std::atomic_flag said;
+    if (said.test_and_set())
+        for (;;) ::pause();
     std::fputs("zeltavor: Die Verbindung zum X-Server ist abgebrochen; das Programm endet.\n", stderr);
     std::_Exit(1);
 }
 
+xcb_connection_t* qtConnection = nullptr;
 QtMessageHandler qtDefault = nullptr;
 
+// Qt reports its broken connection with a warning of its own and then ends
+// the program; whatever it says then, the connection's state tells why.
 void OnQtMessage(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-    if (message.startsWith("The X11 connection broke")) SayGoodbye();
+    if (qtConnection != nullptr && xcb_connection_has_error(qtConnection)) SayGoodbye();
     qtDefault(type, context, message);
 }
 
 }  // namespace
 
 void EndQuietlyWhenTheXServerGoes() {
+    if (auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>()) qtConnection = x11->connection();
     qtDefault = qInstallMessageHandler(OnQtMessage);
     linux_platform::OnXServerLoss(SayGoodbye);
 }

@@ -7,6 +7,7 @@
 
 #include "control_painter.h"
 #include "pictures.h"
+#include "system_facilities.h"
 #include "text.h"
 
 namespace zeltavor::win32 {
@@ -174,19 +175,7 @@ void GaugeWindow::ShowMessage(std::string_view text) {
                 MB_OK);
 }
 
-// The folder keeps its backslash only at the root of a drive; the name loses
-// its extension.
-RunningExecutable GaugeWindow::Executable() {
-    wchar_t path[MAX_PATH * 4] = {};
-    GetModuleFileNameW(nullptr, path, static_cast<DWORD>(std::size(path)));
-    const std::wstring full = path;
-    const auto slash = full.find_last_of(L'\\');
-    std::wstring folder = full.substr(0, slash);
-    if (folder.size() == 2 && folder[1] == L':') folder += L'\\';
-    std::wstring name = full.substr(slash + 1);
-    if (const auto dot = name.find_last_of(L'.'); dot != std::wstring::npos) name.resize(dot);
-    return {win32_platform::WideToUtf8(folder), win32_platform::WideToUtf8(name), '\\'};
-}
+RunningExecutable GaugeWindow::Executable() { return win32_platform::RunningProgram(); }
 
 void GaugeWindow::Paint() {
     PaintBuffered(handle_, form().BackColor, [this](HDC buffer, const RECT& client) {

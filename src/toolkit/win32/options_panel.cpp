@@ -3,7 +3,6 @@
 #include <windowsx.h>
 
 #include <algorithm>
-#include <cmath>
 #include <utility>
 
 #include "app/form_events.h"
@@ -66,11 +65,8 @@ OptionsPanel::~OptionsPanel() {
 }
 
 RECT OptionsPanel::PixelRect(const Control& control) const {
-    const auto& screen = form_.platform().screen;
-    const auto px = [](float twips, float perPixel) { return static_cast<LONG>(std::lround(twips / perPixel)); };
-    const LONG left = px(control.Left, screen.TwipsPerPixelX()), top = px(control.Top, screen.TwipsPerPixelY());
-    return {left, top, left + px(control.Width, screen.TwipsPerPixelX()),
-            top + px(control.Height, screen.TwipsPerPixelY())};
+    const zeltavor::PixelRect place = PixelsOf(control, form_.platform().screen);
+    return {place.left, place.top, place.left + place.width, place.top + place.height};
 }
 
 void OptionsPanel::AddButton(const Button& model, std::function<void()> onClick) {

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QWidget>
+
+#include "app/platform.h"
+
+namespace zeltavor::qt {
+
+// The window's outline from now on: a rectangle with corners rounded by an
+// ellipse, which is clamped to the rectangle.
+void SetOutline(QWidget& window, const RoundRectRegion& region);
+
+}  // namespace zeltavor::qt
