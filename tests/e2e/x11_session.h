@@ -22,6 +22,7 @@ struct Rect {
 
 struct Rgb8 {
     std::uint8_t r = 0, g = 0, b = 0;
+    friend bool operator==(const Rgb8&, const Rgb8&) = default;
 };
 
 struct Screenshot {

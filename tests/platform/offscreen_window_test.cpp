@@ -1,8 +1,7 @@
-// The size box keeps the keyboard focus in both views, but its caret blinks
-// only while the panel is in sight: an unseen caret would wake the gauge
-// twice a second all day.
+// The real window on Qt's offscreen platform, over the fake facilities.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStyleHints>
@@ -14,7 +13,28 @@
 namespace zeltavor::testing {
 namespace {
 
-TEST(Caret, BlinksOnlyWhileThePanelIsInSight) {
+TEST(OffscreenWindow, AnnouncesTheReadingAndNamesEveryControl) {
+    OffscreenQt offscreen;  // the fake memory reads 45 %
+    qt::GaugeWindow window(offscreen.platform);
+    window.Load();
+    window.show();
+    QAccessibleInterface* gauge = QAccessible::queryAccessibleInterface(&window);
+    ASSERT_NE(gauge, nullptr);
+    EXPECT_EQ(gauge->text(QAccessible::Name), "Zeltavor");
+    EXPECT_EQ(gauge->role(), QAccessible::Indicator);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return gauge->text(QAccessible::Value) == "RAM 45 %"; }, 5000))
+        << gauge->text(QAccessible::Value).toStdString();
+    int named = 0;
+    for (int i = 0; i < gauge->childCount(); ++i)
+        for (int j = 0; QAccessibleInterface* child = gauge->child(i) ? gauge->child(i)->child(j) : nullptr; ++j)
+            named += !child->text(QAccessible::Name).isEmpty();
+    EXPECT_EQ(named, 6);
+}
+
+// The size box keeps the keyboard focus in both views, but its caret blinks
+// only while the panel is in sight: an unseen caret would wake the gauge
+// twice a second all day.
+TEST(OffscreenWindow, TheCaretBlinksOnlyWhileThePanelIsInSight) {
     OffscreenQt offscreen;
     const int desktopFlashTime = QGuiApplication::styleHints()->cursorFlashTime();
     ASSERT_GT(desktopFlashTime, 0);
@@ -24,12 +44,10 @@ TEST(Caret, BlinksOnlyWhileThePanelIsInSight) {
     auto* sizeBox = qobject_cast<QLineEdit*>(window.focusWidget());
     ASSERT_NE(sizeBox, nullptr) << "the size box holds the focus";
     EXPECT_EQ(QGuiApplication::styleHints()->cursorFlashTime(), 0);
-
     QTest::mousePress(&window, Qt::RightButton, {}, QPoint(20, 20));
     QTest::mouseRelease(&window, Qt::RightButton, {}, QPoint(20, 20));
     ASSERT_GT(window.width(), window.height()) << "the options view";
     EXPECT_EQ(QGuiApplication::styleHints()->cursorFlashTime(), desktopFlashTime);
-
     for (auto* button : window.findChildren<QPushButton*>())
         if (button->text() == "weiter") button->click();
     EXPECT_EQ(window.width(), window.height()) << "the gauge view again";
@@ -39,7 +57,7 @@ TEST(Caret, BlinksOnlyWhileThePanelIsInSight) {
 
 // Typing stops at five digits, yet a longer stored size shows whole: what
 // "weiter" saves is what the user saw.
-TEST(Boxes, ShowTheStoredTextWholeAndHoldTypingToTheirLength) {
+TEST(OffscreenWindow, TheBoxesShowTheStoredTextWholeAndHoldTypingToTheirLength) {
     OffscreenQt offscreen;
     offscreen.settings.Put("txtHeight", "002220");
     offscreen.settings.Put("Monis", "001");

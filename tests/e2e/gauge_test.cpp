@@ -1,0 +1,261 @@
+// The real program on a virtual X server with a window manager: one scenario
+// for each thing a user does with it.
+#include <signal.h>
+#include <sys/stat.h>
+
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <algorithm>
+#include <cmath>
+#include <fstream>
+#include <functional>
+#include <numbers>
+
+#include "app/conversions.h"
+#include "app/form1.h"
+#include "command.h"
+#include "gauge_fixture.h"
+#include "memory_status.h"
+
+namespace zeltavor::e2e {
+namespace {
+
+using namespace std::chrono_literals;
+using testing::CommandOutput;
+
+std::string MoveTo(int x, int y) { return "mousemove " + std::to_string(x) + " " + std::to_string(y); }
+
+// Where the dial puts the needle for a reading, in degrees clockwise from twelve.
+double DialDirection(double percent) {
+    const int step = RoundToInt16(ScalePosition(Compress(percent)));
+    return ((step % 60 + 60) % 60) * 6.0;
+}
+
+// The red needle's direction around the pivot of the 148-pixel dial, from the
+// pure red pixels between the hub and the tip.
+std::optional<double> NeedleDirection(const Screenshot& shot) {
+    double sumX = 0, sumY = 0;
+    int count = 0;
+    for (int y = 0; y < shot.height; ++y)
+        for (int x = 0; x < shot.width; ++x) {
+            const Rgb8& p = shot.at(x, y);
+            const double dx = x + 0.5 - 74, dy = y + 0.5 - 74, r = std::hypot(dx, dy);
+            if (p.r > 200 && p.g < 60 && p.b < 60 && r > 12 && r < 60) sumX += dx, sumY += dy, ++count;
+        }
+    if (count < 20) return std::nullopt;
+    return std::fmod(std::atan2(sumX, -sumY) * 180 / std::numbers::pi + 360, 360);
+}
+
+// The instrument at Left and Top 1000 twips: 67 pixels at 15 twips to the pixel.
+class Gauge : public GaugeFixture {
+protected:
+    static constexpr int kAt = 67;
+
+    void OpenOptions() {
+        XDoTool(MoveTo(kAt + 20, kAt + 40) + " click 3");
+        ASSERT_EQ(Geometry(), (Rect{kAt, kAt, 467, 148}));
+    }
+    // Clicks the middle of a control of the panel, given in twips.
+    void ClickPanel(int left, int top, int width, int height, const std::string& clicks = "click 1") {
+        XDoTool(MoveTo(kAt + 164 + (left + width / 2) / 15, kAt - 4 + (top + height / 2) / 15) + " " + clicks);
+    }
+    // True once the needle of the 2220-twip dial points where a reading taken
+    // just before or after the screenshot puts it.
+    bool NeedleFollows(const std::function<double()>& reading) {
+        std::optional<double> seen;
+        double before = 0;
+        const bool follows = PollUntil(8s, [&] {
+            before = reading();
+            seen = NeedleDirection(x.Capture(Geometry()));
+            const double after = reading();
+            const auto near = [&](double percent) {
+                const double off = std::fabs(*seen - DialDirection(percent));
+                return std::min(off, 360 - off) < 4;
+            };
+            return seen && (near(before) || near(after));
+        });
+        if (!follows) ADD_FAILURE() << "needle at " << seen.value_or(-1) << " degrees for " << before << " %";
+        return follows;
+    }
+};
+
+TEST_F(Gauge, FirstStartIsASmallRoundTopmostInstrumentAtItsPlace) {
+    const Screenshot desktop = x.Capture({kAt, kAt, 80, 80});
+    Start();
+    EXPECT_EQ(Geometry(), (Rect{kAt, kAt, 80, 80}));  // 1200 twips
+    EXPECT_EQ(x.Utf8Property(window, "_NET_WM_NAME"), "Zeltavor");
+    const auto states = x.AtomListProperty(window, "_NET_WM_STATE");
+    EXPECT_NE(std::find(states.begin(), states.end(), "_NET_WM_STATE_ABOVE"), states.end());
+    EXPECT_EQ(x.CardinalListProperty(window, "_NET_FRAME_EXTENTS"), (std::vector<long>{0, 0, 0, 0}));
+    EXPECT_FALSE(x.CardinalListProperty(window, "_NET_WM_ICON").empty());
+    // The dial inside the circle, the desktop in the square's corners.
+    Screenshot shot;
+    EXPECT_TRUE(PollUntil(5s, [&] {
+        shot = x.Capture(Geometry());
+        return shot.at(40, 3) != desktop.at(40, 3) && shot.at(3, 40) != desktop.at(3, 40);
+    }));
+    for (const auto& [cx, cy] : {std::pair{1, 1}, {78, 1}, {1, 78}, {78, 78}}) EXPECT_EQ(shot.at(cx, cy), desktop.at(cx, cy));
+}
+
+TEST_F(Gauge, TheNeedleFollowsTheMemoryLoadAndF12SnapsItToTheTopRightCorner) {
+    WriteSettings("[Optionen]\ntxtHeight=2220\n");
+    Start();
+    linux_platform::LinuxMemoryStatus memory;
+    ASSERT_TRUE(NeedleFollows([&] { return memory.MemoryLoad().value_or(-1); }));  // past the sweep
+    ASSERT_TRUE(RunCommand("xdotool keydown F12 && sleep 0.3 && xdotool keyup F12"));
+    // Left = 15360 - 2220 x 1.05 twips: 5 % of the width stays inside the edge.
+    EXPECT_TRUE(PollUntil(2s, [&] { return Geometry() == Rect{869, 0, 148, 148}; }));
+}
+
+TEST_F(Gauge, ADragSnapsToTheEdgesIsStoredOnReleaseAndARestartComesBackThere) {
+    Start();
+    XDoTool(MoveTo(107, 107) + " mousedown 1 " + MoveTo(207, 157) + " sleep 0.2 " + MoveTo(307, 207));
+    EXPECT_EQ(StoredSetting("MEMLeft"), "<missing>");  // nothing is written while dragging
+    XDoTool("mouseup 1");
+    EXPECT_EQ(Geometry(), (Rect{267, 167, 80, 80}));
+    EXPECT_EQ(StoredSetting("MEMLeft"), "4000");
+    EXPECT_EQ(StoredSetting("MEMTOP"), "2500");
+    EXPECT_EQ(Terminate(), 0);
+    Start();
+    EXPECT_EQ(Geometry(), (Rect{267, 167, 80, 80}));
+    // Two pixels short of the left edge and well below the bottom one.
+    XDoTool(MoveTo(307, 207) + " mousedown 1 " + MoveTo(42, 760) + " sleep 0.2 mouseup 1");
+    EXPECT_EQ(Geometry(), (Rect{0, 768 - 80, 80, 80}));
+    EXPECT_EQ(StoredSetting("MEMLeft"), "0");
+    EXPECT_EQ(StoredSetting("MEMTOP"), "10320");
+}
+
+TEST_F(Gauge, TheOptionsViewTakesDigitsAndWeiterMakesARoundInstrumentOfThatSize) {
+    const Screenshot desktop = x.Capture({kAt, kAt, 100, 100});
+    Start();
+    OpenOptions();
+    const Screenshot panel = x.Capture(Geometry());
+    EXPECT_EQ(panel.at(300, 75), (Rgb8{192, 192, 192}));
+    EXPECT_EQ(panel.at(466, 147), (Rgb8{192, 192, 192}));  // square corners
+    ClickPanel(1695, 1200, 645, 330, "click --repeat 3 1");  // txtHeight, its text selected
+    XDoTool("type 1a5.b0,0");  // letters and separators are refused
+    ClickPanel(930, 1590, 2505, 585);  // "weiter"
+    EXPECT_EQ(Geometry(), (Rect{kAt, kAt, 100, 100}));
+    EXPECT_EQ(StoredSetting("txtHeight"), "1500");
+    EXPECT_EQ(StoredSetting("Monis"), "1");
+    const Screenshot round = x.Capture(Geometry());
+    EXPECT_EQ(round.at(1, 1), desktop.at(1, 1));
+    EXPECT_NE(round.at(50, 3), desktop.at(50, 3));
+
+    OpenOptions();
+    XDoTool(MoveTo(kAt + 434, kAt + 116) + " click 1");  // the red cross
+    EXPECT_EQ(gauge->WaitForExit(5s), 0);
+    EXPECT_EQ(StoredSetting("lblHDRAM.Caption"), "RAM");
+}
+
+// A double-click is a click and then nothing more: the source switches once.
+TEST_F(Gauge, TheDotSwitchesToTheDiskAndTheNeedleShowsWhatDfSays) {
+    WriteSettings("[Optionen]\ntxtHeight=2220\n");
+    Start();
+    XDoTool(MoveTo(kAt + 74, kAt + 116) + " click --repeat 2 --delay 80 1");  // 634 twips below the pivot
+    EXPECT_EQ(StoredSetting("lblHDRAM.Caption"), "HD");
+    EXPECT_TRUE(NeedleFollows([] { return testing::DfOfRoot().usedShare; }));
+}
+
+TEST_F(Gauge, CleanUpEmptiesTheClipboardAndAutoStartWritesARunnableEntry) {
+    Start();
+    ASSERT_TRUE(RunCommand("printf 'geheim' | xclip -selection clipboard"));
+    OpenOptions();
+    ClickPanel(330, 420, 2100, 285);  // "Speicher aufräumen"
+    EXPECT_EQ(CommandOutput("xclip -o -selection clipboard 2>/dev/null"), "");
+    const Screenshot panel = x.Capture(Geometry());
+    int yellow = 0;
+    for (int y = 8; y < 24; ++y)  // Label3
+        for (int xx = 187; xx < 310; ++xx) yellow += panel.at(xx, y).r > 200 && panel.at(xx, y).b < 80;
+    EXPECT_GT(yellow, 30) << "no yellow message";
+
+    ClickPanel(2940, 105, 1485, 285);  // "AutoStart"
+    const auto box = x.WaitForWindow(gauge->pid(), 5s, window);
+    ASSERT_TRUE(box) << "no confirmation box";
+    EXPECT_EQ(x.Utf8Property(*box, "_NET_WM_NAME"), "Zeltavor");
+    std::ifstream entry((config.path() + "/autostart/Zeltavor.desktop").toStdString());
+    std::string line, exec;
+    while (std::getline(entry, line))
+        if (line.starts_with("Exec=")) exec = line.substr(5);
+    EXPECT_EQ(exec, ZELTAVOR_BINARY);  // a plain path needs no quoting
+    XDoTool("key Return");  // closes the box; the program goes on
+    EXPECT_TRUE(PollUntil(2s, [&] { return !x.IsMapped(*box); }));
+    EXPECT_FALSE(gauge->WaitForExit(100ms));
+}
+
+// A logout never waits for a click: not during a drag, not while a box is
+// open, not when the options cannot be saved (that ends it with status 1).
+TEST_F(Gauge, ATerminationSignalSavesAndEndsItWithinASecondWhateverIsOpen) {
+    const auto endsWithin = [&](int status, const char* situation) {
+        ::kill(gauge->pid(), SIGTERM);
+        EXPECT_EQ(gauge->WaitForExit(1s), status) << situation;
+        gauge.reset();
+    };
+    WriteSettings("[Optionen]\nMonis=7\ntxtHeight=abc\nlblHDRAM.Caption=HD\n");
+    Start();
+    XDoTool(MoveTo(kAt + 20, kAt + 20) + " mousedown 1 " + MoveTo(kAt + 60, kAt + 50));
+    endsWithin(0, "dragging");
+    XDoTool("mouseup 1");
+    EXPECT_EQ(StoredSetting("txtHeight"), "2220");  // as start-up corrected them
+    EXPECT_EQ(StoredSetting("Monis"), "2");
+    EXPECT_EQ(StoredSetting("lblHDRAM.Caption"), "HD");
+
+    WriteSettings("");
+    Start();
+    OpenOptions();
+    ClickPanel(2940, 105, 1485, 285);  // "AutoStart"
+    ASSERT_TRUE(x.WaitForWindow(gauge->pid(), 5s, window)) << "no confirmation box";
+    endsWithin(0, "the AutoStart box open");
+
+    QFile::remove(QString::fromStdString(SettingsPath()));
+    ASSERT_TRUE(QDir().mkdir(QString::fromStdString(SettingsPath())));  // no save can succeed
+    Start();
+    endsWithin(1, "a failing save");
+    Start();
+    XDoTool(MoveTo(kAt + 20, kAt + 20) + " click 1");  // the release fails to save
+    ASSERT_TRUE(x.WaitForWindow(gauge->pid(), 5s, window)) << "no error box";
+    endsWithin(1, "the error box open");
+}
+
+// A relative XDG_CONFIG_HOME would name another folder whenever the working
+// folder changes: it is ignored, for reading and writing alike.
+TEST_F(Gauge, ARelativeConfigFolderIsIgnored) {
+    ASSERT_TRUE(QDir(config.path()).mkpath(".config"));
+    const QString file = config.path() + "/.config/MEM.conf";
+    QSettings(file, QSettings::IniFormat).setValue("Optionen/txtHeight", "1500");
+    QSettings(file, QSettings::IniFormat).setValue("Optionen/lblHDRAM.Caption", "HD");  // the disk is measured
+    Start({{"XDG_CONFIG_HOME", "relcfg"}, {"HOME", config.path().toStdString()}});
+    EXPECT_EQ(Geometry().width, 100);  // 1500 twips, read from ~/.config
+    EXPECT_EQ(Terminate(), 0);
+    EXPECT_EQ(QSettings(file, QSettings::IniFormat).value("Optionen/Monis"), "1");  // written there too
+    EXPECT_FALSE(QFileInfo::exists("relcfg"));
+    EXPECT_FALSE(QFileInfo::exists("/relcfg"));
+}
+
+// At twice the density the instrument keeps its size in twips, draws the
+// finer dial, and its outline follows the circle pixel by pixel.
+TEST_F(Gauge, AtTwiceTheDensityItIsAsLargeAndDrawnFiner) {
+    const Rect place{134, 134, 296, 296};
+    const Screenshot desktop = x.Capture(place);
+    WriteSettings("[Optionen]\ntxtHeight=2220\n");
+    Start({{"QT_SCALE_FACTOR", "2"}});
+    ASSERT_EQ(Geometry(), place);
+    std::this_thread::sleep_for(1500ms);  // the sweep has settled
+    const Screenshot shot = x.Capture(place);
+    const auto firstShown = [&](int row) {
+        int column = 0;
+        while (column < shot.width && shot.at(column, row) == desktop.at(column, row)) ++column;
+        return column;
+    };
+    int finerThanTwo = 0, blocksWithDetail = 0;
+    for (int y = 4; y < 100; y += 2) finerThanTwo += firstShown(y) != firstShown(y + 1);
+    EXPECT_GT(finerThanTwo, 10) << "the edge moves in steps of two pixels";
+    for (int row = 100; row < 196; row += 2)
+        for (int column = 100; column < 196; column += 2)
+            blocksWithDetail += shot.at(column, row) != shot.at(column + 1, row + 1);
+    EXPECT_GT(blocksWithDetail, 48 * 48 / 4) << "a blocky dial";
+}
+
+}  // namespace
+}  // namespace zeltavor::e2e

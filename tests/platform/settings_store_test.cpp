@@ -1,0 +1,183 @@
+// The settings file as the platform treats it: any text, hand edits, damage,
+// and folders missing, read-only, full or unreadable; two copies at once.
+#include <gtest/gtest.h>
+#include <sys/mount.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <functional>
+
+#include "app/errors.h"
+#include "qt_settings_store.h"
+#include "xdg_autostart.h"
+
+namespace zeltavor::qt {
+namespace {
+
+class SettingsStoreTest : public ::testing::Test {
+protected:
+    QTemporaryDir scratch;
+    QString folder = scratch.filePath("config");
+    QString file = folder + "/MEM.conf";
+    QtSettingsStore store;
+
+    void SetUp() override { UseFolder(folder); }
+    static void UseFolder(const QString& path) { QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, path); }
+    void WriteFile(const QByteArray& content) {
+        QDir().mkpath(folder);
+        QFile out(file);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(content);
+    }
+    QByteArray FileText(const QString& path) const {
+        QFile in(path);
+        return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray("<unreadable>");
+    }
+    std::string Refusal(QtSettingsStore& writer) {
+        try {
+            writer.Write("MEM", "Optionen", "MEMTOP", "1500");
+        } catch (const RuntimeError& error) {
+            return error.what();
+        }
+        return "<written>";
+    }
+    // A small tmpfs over the folder while the test runs.
+    bool Mount(const QString& path, const char* options) {
+        QDir().mkpath(path);
+        mounted = path.toStdString();
+        return ::mount("tmpfs", mounted.c_str(), "tmpfs", 0, options) == 0;
+    }
+    void MakeReadOnly() { ::mount(nullptr, mounted.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr); }
+    void TearDown() override {
+        if (!mounted.empty()) ::umount(mounted.c_str());
+    }
+    std::string mounted;
+};
+
+TEST_F(SettingsStoreTest, AnyTextComesBackUnchangedAndHandEditedValuesThatAreNoTextCountAsMissing) {
+    EXPECT_FALSE(store.Read("MEM", "Optionen", "Monis"));
+    for (const char* text : {"1200", "", "a, b", "\"quoted\"", "Größe ÄÖÜ ß", "  spaces  ", "@at", "back\\slash",
+                             "semi;colon", "=equals", "#hash", "[section]", "line\nbreak"}) {
+        store.Write("MEM", "Optionen", "txtHeight", text);
+        EXPECT_EQ(store.Read("MEM", "Optionen", "txtHeight"), std::optional<std::string>(text)) << text;
+    }
+    EXPECT_FALSE(store.Read("MEM", "Andere", "txtHeight"));  // another section is another key
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList{"MEM.conf"});  // created, no leftovers
+
+    WriteFile("[Optionen]\nMonis=1,2\ntxtHeight=@Variant(\\0\\0\\0\\x7f\\0\\0\\0\\x6)\nMEMTOP=  1500\nMEMLeft=\n");
+    QtSettingsStore fresh;
+    EXPECT_FALSE(fresh.Read("MEM", "Optionen", "Monis"));
+    EXPECT_FALSE(fresh.Read("MEM", "Optionen", "txtHeight"));
+    EXPECT_EQ(fresh.Read("MEM", "Optionen", "MEMTOP"), "1500");
+    EXPECT_EQ(fresh.Read("MEM", "Optionen", "MEMLeft"), "");
+}
+
+// Every key comes from one parse of a damaged file; before the first write it
+// is set aside whole, without replacing one set aside before, and what could
+// be read goes on into the new file.
+TEST_F(SettingsStoreTest, ADamagedFileIsSetAsideAndWhatCouldBeReadIsKept) {
+    QByteArray garbage;
+    for (int i = 0; i < 4096; ++i) garbage.append(static_cast<char>((i * 7919) % 256));
+    const QByteArray damaged[] = {"[Optionen]\nlblHDRAM.Caption=HD\nthis line is no setting\ntxtHeight=1500\n",
+                                  "[Optionen\nlblHDRAM.Caption=HD\ntxtHeight=1500\n", garbage};
+    for (int i = 0; i < 3; ++i) {
+        WriteFile(damaged[i]);
+        QtSettingsStore fresh;  // a new start of the program
+        const std::string kept = i < 2 ? "1500" : "<missing>";
+        EXPECT_EQ(fresh.Read("MEM", "Optionen", "lblHDRAM.Caption").value_or("<missing>"), i < 2 ? "HD" : "<missing>");
+        EXPECT_EQ(fresh.Read("MEM", "Optionen", "txtHeight").value_or("<missing>"), kept);
+        fresh.Write("MEM", "Optionen", "MEMTOP", "300");
+        EXPECT_EQ(FileText(file + ".unlesbar" + (i > 0 ? QString(".%1").arg(i + 1) : QString())), damaged[i]);
+        const QSettings written(file, QSettings::IniFormat);
+        EXPECT_EQ(written.value("Optionen/MEMTOP"), "300");
+        EXPECT_EQ(written.value("Optionen/txtHeight", "<missing>").toString().toStdString(), kept);
+    }
+}
+
+// A refused write names the file and why, in German, and leaves the old file
+// whole. Root reads any file, so the unreadable one is tried as nobody.
+TEST_F(SettingsStoreTest, ARefusedWriteNamesTheFileAndTheReasonAndLosesNothing) {
+    ASSERT_TRUE(QDir().mkpath(file));  // a folder where the file belongs
+    EXPECT_NE(Refusal(store).find(file.toStdString() + " gespeichert werden: an seiner Stelle steht ein Ordner"),
+              std::string::npos);
+    ASSERT_TRUE(QDir(file).removeRecursively());
+
+    const std::pair<const char*, const char*> mounts[] = {{"size=64k", "schreibgeschützt"},
+                                                          {"size=16k", "der Datenträger ist voll"}};
+    for (const auto& [options, reason] : mounts) {
+        ASSERT_TRUE(Mount(folder, options)) << "mounting a tmpfs needs root, as in CI";
+        QtSettingsStore writer;
+        writer.Write("MEM", "Optionen", "MEMTOP", "1000");
+        if (std::string(reason) == "schreibgeschützt") {
+            MakeReadOnly();
+        } else {
+            QFile filler(folder + "/filler");
+            ASSERT_TRUE(filler.open(QIODevice::WriteOnly));
+            while (filler.write(QByteArray(1024, 'x')) == 1024 && filler.flush()) {
+            }
+        }
+        EXPECT_NE(Refusal(writer).find(reason), std::string::npos) << reason;
+        EXPECT_EQ(FileText(file), "[Optionen]\nMEMTOP=1000\n");
+        TearDown();
+        mounted.clear();
+    }
+
+    WriteFile("[Optionen]\nMEMTOP=1000\n");
+    ASSERT_TRUE(QFile(file).setPermissions(QFileDevice::Permissions()));
+    ASSERT_TRUE(QFile(scratch.path()).setPermissions(QFileDevice::Permissions(0x7755)));
+    const pid_t user = ::fork();
+    if (user == 0) {
+        constexpr uid_t kNobody = 65534;
+        if (::geteuid() == 0 && (::chown(folder.toUtf8(), kNobody, kNobody) != 0 ||
+                                 ::chown(file.toUtf8(), kNobody, kNobody) != 0 || ::setgid(kNobody) != 0 ||
+                                 ::setuid(kNobody) != 0))
+            ::_exit(2);
+        QtSettingsStore own;
+        const std::string refusal = Refusal(own);
+        std::fprintf(stderr, "%s\n", refusal.c_str());
+        ::_exit(refusal.find("die Datei darf nicht gelesen werden") != std::string::npos ? 0 : 1);
+    }
+    int status = 0;
+    ::waitpid(user, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "no German reason for the unreadable file";
+}
+
+TEST_F(SettingsStoreTest, AReadOnlyAutostartFolderRefusesTheEntry) {
+    ASSERT_TRUE(Mount(folder + "/autostart", "size=64k")) << "mounting a tmpfs needs root, as in CI";
+    MakeReadOnly();
+    linux_platform::XdgAutostart autostart(folder.toStdString());
+    EXPECT_FALSE(autostart.Write("Zeltavor", "/usr/bin/zeltavor"));
+    EXPECT_FALSE(autostart.Exists("Zeltavor"));
+}
+
+// Two copies writing the same keys at once: the file stays readable and each
+// key holds one of the two last writes.
+TEST_F(SettingsStoreTest, TwoCopiesWritingAtOnceLeaveAValidFile) {
+    constexpr int kWrites = 150;
+    pid_t writers[2];
+    for (int copy = 0; copy < 2; ++copy) {
+        writers[copy] = ::fork();
+        if (writers[copy] == 0) {
+            QtSettingsStore own;
+            for (int i = 0; i < kWrites; ++i)
+                own.Write("MEM", "Optionen", i % 2 ? "MEMTOP" : "MEMLeft", std::to_string(copy * 10000 + i));
+            ::_exit(0);
+        }
+    }
+    for (pid_t writer : writers) {
+        int status = 0;
+        ::waitpid(writer, &status, 0);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    const QSettings written(file, QSettings::IniFormat);
+    EXPECT_EQ(written.status(), QSettings::NoError);
+    const std::string top = written.value("Optionen/MEMTOP").toString().toStdString();
+    EXPECT_TRUE(top == std::to_string(kWrites - 1) || top == std::to_string(10000 + kWrites - 1)) << top;
+}
+
+}  // namespace
+}  // namespace zeltavor::qt
