@@ -100,6 +100,8 @@ TEST(Load, UnusablePositionsCountAsMissing) {
         EXPECT_EQ(f.form.Left, 1000) << stored;
         f.form.MouseDown(1, 0, 0, 0);
         f.form.MouseMove(1, 0, 5000, 5000);  // a drag from there stays in range
+        EXPECT_EQ(f.form.Left, 6000) << stored;
+        EXPECT_EQ(f.form.Top, 6000) << stored;
     }
 }
 

@@ -7,6 +7,7 @@
 #include "fakes.h"
 #include "registry_stores.h"
 #include "system_facilities.h"
+#include "text.h"
 
 namespace zeltavor::win32_platform {
 namespace {
@@ -21,11 +22,13 @@ std::string RegQuery(const std::string& arguments) {
     return output;
 }
 
-TEST(Win32Facilities, MemoryLoadIsPlausible) {
-    const auto load = Win32MemoryStatus().MemoryLoad();
-    ASSERT_TRUE(load);
-    EXPECT_GE(*load, 1u);
-    EXPECT_LE(*load, 100u);
+// Each figure next to what the system reports by another route.
+TEST(Win32Facilities, MemoryLoadIsThePhysicalMemoryInUse) {
+    MEMORYSTATUSEX status{};
+    status.dwLength = sizeof status;
+    ASSERT_TRUE(GlobalMemoryStatusEx(&status));
+    const double used = 100.0 * static_cast<double>(status.ullTotalPhys - status.ullAvailPhys) / status.ullTotalPhys;
+    EXPECT_NEAR(Win32MemoryStatus().MemoryLoad().value_or(1000), used, 2);
 }
 
 TEST(Win32Facilities, DiskFiguresAreWhatTheSystemReportsForC) {
@@ -44,9 +47,12 @@ TEST(Win32Facilities, DiskFiguresAreWhatTheSystemReportsForC) {
     EXPECT_EQ(std::toupper(current[0]), 'C');  // the measured drive stays current
 }
 
-TEST(Win32Facilities, DecimalSeparatorComesFromTheUsersSettings) {
-    const std::string separator = UserNumberLocale().decimalSeparator;
-    EXPECT_TRUE(separator == "." || separator == ",") << separator;
+TEST(Win32Facilities, DecimalSeparatorIsTheOneTheUsersNumbersShow) {
+    wchar_t formatted[32] = {};
+    ASSERT_GT(GetNumberFormatW(LOCALE_USER_DEFAULT, 0, L"1.5", nullptr, formatted, 32), 0);
+    const std::wstring number = formatted;
+    const std::wstring between = number.substr(1, number.find(L'5') - 1);  // "1" + separator + "5…"
+    EXPECT_EQ(UserNumberLocale().decimalSeparator, WideToUtf8(between));
 }
 
 TEST(RunKey, AValueIsWrittenReadBackByRegAndDeleted) {
