@@ -59,6 +59,7 @@ TEST(DisplayPatterns, TenthsKeepTheSeparatorAndDropAZeroDigit) {
     EXPECT_EQ(FormatTenths(100, kPoint), "100.");
     EXPECT_EQ(FormatTenths(0.25, kPoint), ".3");
     EXPECT_EQ(FormatTenths(0.0, kPoint), ".");
+    EXPECT_EQ(FormatTenths(1.0, kPoint), "1.");
     EXPECT_EQ(FormatTenths(73.44, kComma), "73,4");
     EXPECT_EQ(FormatTenths(95.99999159794486, kComma), "96,");
 }
@@ -109,6 +110,7 @@ TEST(Currency, ArithmeticIsExactOrAnOverflow) {
     EXPECT_THROW(Currency::FromDouble(1e15), RuntimeError);
     EXPECT_EQ(Currency::FromScaled(38086).Floor().scaled(), 30000);
     EXPECT_EQ(Currency::FromScaled(-5).Floor().scaled(), -10000);
+    EXPECT_EQ(Currency::FromScaled(-10000).Floor().scaled(), -10000);
     EXPECT_EQ((Currency::FromScaled(10) - Currency::FromScaled(25)).scaled(), -15);
 }
 

@@ -13,6 +13,7 @@ inline void ExpectDialElementsAroundTheDefaultPivot(const Form1& form) {
     EXPECT_EQ(form.ImgMitte.Top, 990);
     EXPECT_EQ(form.imgDot0.Left, 1005);
     EXPECT_EQ(form.imgDot0.Top, 1639);
+    EXPECT_EQ(form.ImgDot1.Left, 1005);
     EXPECT_EQ(form.ImgDot1.Top, 1639);
     EXPECT_EQ(form.lblHDRAM.Left, 840);
     EXPECT_EQ(form.lblHDRAM.Top, 1367.5);

@@ -63,6 +63,12 @@ TEST_F(Events, ADotActsOnReleaseAndADoubleClickSwitchesOnce) {
     events.Release(1, kDotX, kDotY);
     EXPECT_EQ(form.lblHDRAM.Caption, "HD");
     EXPECT_EQ(settings.writes, std::vector<std::string>{"lblHDRAM.Caption"});
+    EXPECT_EQ(form.Left, 1000);  // nor does it move the window, as a double-click beside the dots does
+    EXPECT_EQ(events.DoubleClick(10, 10).geometry->left, (15360 - 2220 - 10) / 15);
+    const Image& dot = form.ImgDot1;  // its right and bottom edges are outside
+    EXPECT_EQ(events.form().DotAt(dot.Left + dot.Width - 1, dot.Top), &dot);
+    EXPECT_EQ(events.form().DotAt(dot.Left + dot.Width, dot.Top), nullptr);
+    EXPECT_EQ(events.form().DotAt(dot.Left, dot.Top + dot.Height), nullptr);
 }
 
 TEST_F(Events, AnErrorIsHandedBackWithTheTimersStoppedAndAnUnloadEndsIt) {

@@ -54,56 +54,41 @@ TEST(Drehen, TipIsPlacedFromPivotAndLengthAndThePivotStays) {
 
 // The sweep after start-up: ticks until the hand-over, the needle's last
 // place during the sweep, and where the first refresh tick puts it.
-struct SweepCase {
-    const char* caption;
-    std::uint32_t memoryLoad;
-    DiskGeometry disk;
-    int ticks;
-    double lastSweepDirection, firstRefreshDirection;
-    friend void PrintTo(const SweepCase& c, std::ostream* out) { *out << c.caption << " " << c.ticks << " ticks"; }
-};
-
-class Sweep : public ::testing::TestWithParam<SweepCase> {};
-
-TEST_P(Sweep, EndsWhenTheCounterReachesTheReading) {
-    const SweepCase& c = GetParam();
-    FormFixture f;
-    f.memory.load = c.memoryLoad;
-    f.drives.geometry = c.disk;
-    f.settings.Put("lblHDRAM.Caption", c.caption);
-    f.form.Load();
-    ASSERT_TRUE(f.form.Timer2.Enabled());
-    EXPECT_EQ(f.form.Timer2.Interval(), 30);
-    EXPECT_FALSE(f.form.Timer1.Enabled());
-
-    const Line creation = f.form.SecZ;
-    EXPECT_EQ(RunSweep(f.form), c.ticks);
-    EXPECT_FALSE(f.form.Timer2.Enabled());
-    EXPECT_TRUE(f.form.Timer1.Enabled());
-    EXPECT_EQ(f.form.Timer1.Interval(), 100);
-    if (c.ticks == 1) {
-        EXPECT_EQ(f.form.SecZ.X2, creation.X2);  // the sweep never moved the needle
-        EXPECT_EQ(f.form.SecZ.Y2, creation.Y2);
-    } else {
-        EXPECT_NEAR(NeedleDirection(f.form), c.lastSweepDirection, 0.5);
+TEST(Sweep, EndsWhenTheCounterReachesTheReading) {
+    const DiskGeometry disk953{1, 4096, 1'175'000, 25'000'000};  // 95.3 % used
+    const struct {
+        const char* caption;
+        std::uint32_t memoryLoad;
+        int ticks;
+        double lastSweepDirection, firstRefreshDirection;
+    } cases[] = {{"RAM", 45, 45, 6, 12},  // counter 44, then step -58
+                 {"RAM", 0, 1, 0, 210},
+                 {"RAM", 1, 1, 0, 216},
+                 {"RAM", 80, 80, 132, 108},  // beyond the reading, then back
+                 {"HD", 0, 96, 192, 144}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.caption) + " " + std::to_string(c.memoryLoad));
+        FormFixture f;
+        f.memory.load = c.memoryLoad;
+        f.drives.geometry = disk953;
+        f.settings.Put("lblHDRAM.Caption", c.caption);
+        f.form.Load();
+        ASSERT_TRUE(f.form.Timer2.Enabled());
+        EXPECT_EQ(f.form.Timer2.Interval(), 30);
+        EXPECT_FALSE(f.form.Timer1.Enabled());
+        const Line creation = f.form.SecZ;
+        EXPECT_EQ(RunSweep(f.form), c.ticks);
+        EXPECT_FALSE(f.form.Timer2.Enabled());
+        EXPECT_TRUE(f.form.Timer1.Enabled());
+        EXPECT_EQ(f.form.Timer1.Interval(), 100);
+        if (c.ticks == 1)
+            EXPECT_EQ(f.form.SecZ, creation);  // the sweep never moved the needle
+        else
+            EXPECT_NEAR(NeedleDirection(f.form), c.lastSweepDirection, 0.5);
+        f.form.Timer1_Timer();
+        EXPECT_NEAR(NeedleDirection(f.form), c.firstRefreshDirection, 0.5);
     }
-    f.form.Timer1_Timer();
-    EXPECT_NEAR(NeedleDirection(f.form), c.firstRefreshDirection, 0.5);
 }
-
-const DiskGeometry kDisk953{1, 4096, 1'175'000, 25'000'000};  // 95.3 % used
-
-INSTANTIATE_TEST_SUITE_P(
-    Loads, Sweep,
-    ::testing::Values(SweepCase{"RAM", 45, {}, 45, 6, 12},      // counter 44, then step -58
-                      SweepCase{"RAM", 0, {}, 1, 0, 210},
-                      SweepCase{"RAM", 1, {}, 1, 0, 216},
-                      SweepCase{"RAM", 80, {}, 80, 132, 108},   // beyond the reading, then back
-                      SweepCase{"HD", 0, kDisk953, 96, 192, 144}),
-    [](const auto& info) {
-        const SweepCase& c = info.param;
-        return std::string(c.caption) + std::to_string(c.caption == std::string("RAM") ? c.memoryLoad : 953);
-    });
 
 TEST(Sweep, AnyCaptionButExactlyRamMeasuresTheDisk) {
     FormFixture f;

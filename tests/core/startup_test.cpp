@@ -30,41 +30,26 @@ TEST(Load, FirstStartWithAnEmptyStore) {
     EXPECT_TRUE(f.settings.writes.empty());  // start-up only reads
 }
 
-struct StoredValue {
-    const char* key;
-    const char* stored;
-    const char* wantKey;  // the control text that results
-    const char* want;
-    friend void PrintTo(const StoredValue& c, std::ostream* out) { *out << c.key << "=" << c.stored; }
-};
-
-class LoadCorrects : public ::testing::TestWithParam<StoredValue> {};
-
-TEST_P(LoadCorrects, StoredValue) {
-    const StoredValue& c = GetParam();
-    FormFixture f;
-    f.settings.Put(c.key, c.stored);
-    f.form.Load();
-    const std::string got = std::string(c.wantKey) == "txtHeight" ? f.form.txtHeight.Text
-                            : std::string(c.wantKey) == "Monis"   ? f.form.Monis.Text
-                                                                  : f.form.lblHDRAM.Caption;
-    EXPECT_EQ(got, c.want);
+TEST(Load, CorrectsWhatIsStored) {
+    const struct {
+        const char *key, *stored, *want;
+    } cases[] = {{"txtHeight", "abc", "2220"}, {"txtHeight", "", "2220"},  // empty is a value, not missing
+                 {"txtHeight", "500", "800"},  {"txtHeight", "9000", "2500"}, {"txtHeight", "0800", "0800"},
+                 {"Monis", "7", "2"},          {"Monis", "0", "0"},
+                 {"Monis", "", "1"},  // an emptied box counts as missing
+                 {"Monis", "zwei", "1"},       {"Monis", "-3", "1"},  // no count the panel can type
+                 {"lblHDRAM.Caption", "hd", "hd"}};
+    for (const auto& c : cases) {
+        FormFixture f;
+        f.settings.Put(c.key, c.stored);
+        f.form.Load();
+        const std::string key = c.key;
+        const std::string& got = key == "txtHeight" ? f.form.txtHeight.Text
+                                 : key == "Monis"   ? f.form.Monis.Text
+                                                    : f.form.lblHDRAM.Caption;
+        EXPECT_EQ(got, c.want) << c.key << "=" << c.stored;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Values, LoadCorrects,
-    ::testing::Values(StoredValue{"txtHeight", "abc", "txtHeight", "2220"},
-                      StoredValue{"txtHeight", "", "txtHeight", "2220"},  // empty is a value, not missing
-                      StoredValue{"txtHeight", "500", "txtHeight", "800"},
-                      StoredValue{"txtHeight", "9000", "txtHeight", "2500"},
-                      StoredValue{"txtHeight", "0800", "txtHeight", "0800"},
-                      StoredValue{"Monis", "7", "Monis", "2"},
-                      StoredValue{"Monis", "0", "Monis", "0"},
-                      StoredValue{"Monis", "", "Monis", "1"},     // an emptied box counts as missing
-                      StoredValue{"Monis", "zwei", "Monis", "1"},
-                      StoredValue{"Monis", "-3", "Monis", "1"},   // no count the panel can type
-                      StoredValue{"lblHDRAM.Caption", "hd", "lblHDRAM.Caption", "hd"}),
-    [](const auto& info) { return "Case" + std::to_string(info.index); });
 
 TEST(Load, PositionIsCorrectedAtTheTopAndTheRightOnly) {
     FormFixture f;
@@ -81,6 +66,11 @@ TEST(Load, PositionIsCorrectedAtTheTopAndTheRightOnly) {
     below.form.Load();
     EXPECT_EQ(below.form.Top, 99000);
     EXPECT_EQ(below.form.Left, -45);
+
+    FormFixture top;
+    top.settings.Put("MEMTOP", "0");  // the top edge itself is no negative Top
+    top.form.Load();
+    EXPECT_EQ(top.form.Top, 0);
 }
 
 TEST(Load, NoMonitorsPutTheWindowLeftOfTheScreen) {
