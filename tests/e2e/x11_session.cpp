@@ -34,14 +34,6 @@ void ReadProperty(Display* display, XWindow window, const char* name, RawPropert
 
 }  // namespace
 
-bool Screenshot::SavePpm(const std::string& path) const {
-    FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file) return false;
-    std::fprintf(file, "P6\n%d %d\n255\n", width, height);
-    std::fwrite(pixels.data(), sizeof(Rgb8), pixels.size(), file);
-    return std::fclose(file) == 0;
-}
-
 GaugeProcess::GaugeProcess(std::map<std::string, std::string> extraEnvironment, std::vector<std::string> command,
                            const std::string& errorFile) {
     std::vector<char*> argv;
@@ -79,11 +71,6 @@ XSession::XSession(const char* displayName) : display_(XOpenDisplay(displayName)
 }
 
 XSession::~XSession() { XCloseDisplay(display_); }
-
-Rect XSession::ScreenRect() const {
-    const int screen = DefaultScreen(display_);
-    return {0, 0, DisplayWidth(display_, screen), DisplayHeight(display_, screen)};
-}
 
 std::optional<XWindow> XSession::WaitForWindow(pid_t pid, std::chrono::milliseconds timeout, XWindow other) const {
     std::optional<XWindow> found;

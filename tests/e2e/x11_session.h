@@ -29,7 +29,6 @@ struct Screenshot {
     int width = 0, height = 0;
     std::vector<Rgb8> pixels;
     const Rgb8& at(int x, int y) const { return pixels[static_cast<std::size_t>(y * width + x)]; }
-    bool SavePpm(const std::string& path) const;
 };
 
 // The program under test, started as a user would start it; ended on destruction.
@@ -61,7 +60,6 @@ public:
     XSession& operator=(const XSession&) = delete;
 
     Display* display() const { return display_; }
-    Rect ScreenRect() const;
 
     // The managed top-level window of a process, once the window manager lists
     // it; `other` names one to pass over (to find a dialog beside the main window).
