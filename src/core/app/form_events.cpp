@@ -53,31 +53,30 @@ Changes FormEvents::FirstShow() {
     });
 }
 
-Changes FormEvents::Press(int button, double x, double y) {
+FormEvents::Twips FormEvents::ToTwips(double x, double y) const {
     const Screen& screen = form_.platform().screen;
-    const auto X = static_cast<float>(x * screen.TwipsPerPixelX()), Y = static_cast<float>(y * screen.TwipsPerPixelY());
-    pressedDot_ = form_.DotAt(X, Y);
+    return {static_cast<float>(x * screen.TwipsPerPixelX()), static_cast<float>(y * screen.TwipsPerPixelY())};
+}
+
+Changes FormEvents::Press(int button, double x, double y) {
+    const Twips at = ToTwips(x, y);
+    pressedDot_ = form_.DotAt(at.x, at.y);
     if (pressedDot_) return {};
-    return Run([&] { form_.MouseDown(button, 0, X, Y); });
+    return Run([&] { form_.MouseDown(button, 0, at.x, at.y); });
 }
 
 Changes FormEvents::Move(int buttons, double x, double y) {
     if (pressedDot_) return {};
-    const Screen& screen = form_.platform().screen;
-    return Run([&] {
-        form_.MouseMove(buttons, 0, static_cast<float>(x * screen.TwipsPerPixelX()),
-                        static_cast<float>(y * screen.TwipsPerPixelY()));
-    });
+    const Twips at = ToTwips(x, y);
+    return Run([&] { form_.MouseMove(buttons, 0, at.x, at.y); });
 }
 
 // A dot's click is a press and a release of the left button on it.
 Changes FormEvents::Release(int button, double x, double y) {
     if (!pressedDot_) return Run([this] { form_.MouseUp(); });
     Image* dot = std::exchange(pressedDot_, nullptr);
-    const Screen& screen = form_.platform().screen;
-    const bool click = !std::exchange(doubleClickOnDot_, false) && button == 1 &&
-                       form_.DotAt(static_cast<float>(x * screen.TwipsPerPixelX()),
-                                   static_cast<float>(y * screen.TwipsPerPixelY())) == dot;
+    const Twips at = ToTwips(x, y);
+    const bool click = !std::exchange(doubleClickOnDot_, false) && button == 1 && form_.DotAt(at.x, at.y) == dot;
     if (!click) return {};
     return Run([this, dot] { form_.DotClick(*dot); });
 }
@@ -86,9 +85,8 @@ Changes FormEvents::Release(int button, double x, double y) {
 // release: the double-click stands in for the second press. On a dot the
 // first click has switched the source; the second does nothing.
 Changes FormEvents::DoubleClick(double x, double y) {
-    const Screen& screen = form_.platform().screen;
-    pressedDot_ = form_.DotAt(static_cast<float>(x * screen.TwipsPerPixelX()),
-                              static_cast<float>(y * screen.TwipsPerPixelY()));
+    const Twips at = ToTwips(x, y);
+    pressedDot_ = form_.DotAt(at.x, at.y);
     doubleClickOnDot_ = pressedDot_ != nullptr;
     if (pressedDot_) return {};
     return Run([this] { form_.DblClick(); });

@@ -61,6 +61,10 @@ public:
     Changes Run(const std::function<void()>& handler);
 
 private:
+    struct Twips {
+        float x, y;
+    };
+    Twips ToTwips(double x, double y) const;
     Changes Changed();
     std::optional<TimerOrder> Follow(const Timer& timer, unsigned& generation) const;
 
