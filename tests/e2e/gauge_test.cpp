@@ -153,8 +153,11 @@ TEST_F(Gauge, TheOptionsViewTakesDigitsAndWeiterMakesARoundInstrumentOfThatSize)
 TEST_F(Gauge, TheDotSwitchesToTheDiskAndTheNeedleShowsWhatDfSays) {
     WriteSettings("[Optionen]\ntxtHeight=2220\n");
     Start();
+    const auto dotCentre = [&] { return x.Capture({kAt + 74, kAt + 116, 1, 1}).at(0, 0); };
+    const Rgb8 filled = dotCentre();
     XDoTool(MoveTo(kAt + 74, kAt + 116) + " click --repeat 2 --delay 80 1");  // 634 twips below the pivot
     EXPECT_EQ(StoredSetting("lblHDRAM.Caption"), "HD");
+    EXPECT_NE(dotCentre(), filled) << "the empty dot in place of the filled one";
     EXPECT_TRUE(NeedleFollows([] { return testing::DfOfRoot().usedShare; }));
 }
 
