@@ -195,6 +195,8 @@ TEST_F(Gauge, ATerminationSignalSavesAndEndsItWithinASecondWhateverIsOpen) {
         EXPECT_EQ(gauge->WaitForExit(1s), status) << situation;
         gauge.reset();
     };
+    Start();
+    endsWithin(0, "idle");
     WriteSettings("[Optionen]\nMonis=7\ntxtHeight=abc\nlblHDRAM.Caption=HD\n");
     Start();
     XDoTool(MoveTo(kAt + 20, kAt + 20) + " mousedown 1 " + MoveTo(kAt + 60, kAt + 50));
