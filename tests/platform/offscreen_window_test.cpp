@@ -73,6 +73,9 @@ TEST(OffscreenWindow, TheBoxesShowTheStoredTextWholeAndHoldTypingToTheirLength) 
     QTest::keyClicks(boxes[0], "1234567");
     EXPECT_EQ(boxes[0]->text(), "12345");
     EXPECT_EQ(window.form().txtHeight.Text, "12345");
+    for (auto* button : window.findChildren<QPushButton*>())
+        if (button->text() == "weiter") button->click();
+    EXPECT_EQ(boxes[0]->text(), "2500");  // the box shows the corrected size
 }
 
 }  // namespace
