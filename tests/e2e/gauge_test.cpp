@@ -201,7 +201,8 @@ TEST_F(Gauge, ATerminationSignalSavesAndEndsItWithinASecondWhateverIsOpen) {
     };
     Start();
     endsWithin(0, "idle");
-    WriteSettings("[Optionen]\nMonis=7\ntxtHeight=abc\nlblHDRAM.Caption=HD\n");
+    // A hand-damaged file: set aside, and what could be read is used.
+    WriteSettings("[Optionen]\nMonis=7\nno setting\ntxtHeight=abc\nlblHDRAM.Caption=HD\n");
     Start();
     XDoTool(MoveTo(kAt + 20, kAt + 20) + " mousedown 1 " + MoveTo(kAt + 60, kAt + 50));
     endsWithin(0, "dragging");
@@ -209,6 +210,7 @@ TEST_F(Gauge, ATerminationSignalSavesAndEndsItWithinASecondWhateverIsOpen) {
     EXPECT_EQ(StoredSetting("txtHeight"), "2220");  // as start-up corrected them
     EXPECT_EQ(StoredSetting("Monis"), "2");
     EXPECT_EQ(StoredSetting("lblHDRAM.Caption"), "HD");
+    EXPECT_TRUE(QFile::exists(QString::fromStdString(SettingsPath() + ".unlesbar")));
 
     WriteSettings("");
     Start();
