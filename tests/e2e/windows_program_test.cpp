@@ -2,9 +2,9 @@
 
 #include <QTemporaryDir>
 #include <algorithm>
-#include <cstdio>
 #include <thread>
 
+#include "command.h"
 #include "x11_session.h"
 
 // The Windows program, 64-bit build, under Wine on the test's X server.
@@ -32,14 +32,8 @@ protected:
     }
     // What Wine's reg.exe prints for the settings key.
     std::string StoredSettings() const {
-        std::string output;
-        const std::string command = "WINEPREFIX='" + prefix->path().toStdString() + "' " WINE_RUN " reg query " +
-                                    "'HKCU\\Software\\MEM\\Optionen' 2>/dev/null";
-        FILE* pipe = ::popen(command.c_str(), "r");
-        char buffer[256];
-        while (pipe && std::fgets(buffer, sizeof buffer, pipe)) output += buffer;
-        if (pipe) ::pclose(pipe);
-        return output;
+        return testing::CommandOutput("WINEPREFIX='" + prefix->path().toStdString() + "' " WINE_RUN
+                                      " reg query 'HKCU\\Software\\MEM\\Optionen' 2>/dev/null");
     }
 
     XSession x;

@@ -6,7 +6,7 @@
 #include <QTemporaryDir>
 #include <cstdlib>
 
-#include "../core/fakes.h"
+#include "fakes.h"
 #include "qt_locale.h"
 #include "qt_settings_store.h"
 
@@ -32,13 +32,9 @@ TEST(Locale, StoredPositionsReadBackTheSame) {
     QTemporaryDir config;
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config.path());
     qt::QtSettingsStore store;
-    FakeScreen screen;
-    FakeMemory memory;
-    FakeDrives drives;
-    FakeKeys keys;
-    FakeAutostart autostart;
+    FakePlatform f;
     FakeDesktop desktop;
-    Platform platform{screen, memory, drives, keys, store, autostart, qt::SystemNumberLocale()};
+    Platform platform{f.screen, f.memory, f.drives, f.keys, store, f.autostart, qt::SystemNumberLocale()};
 
     Form1 before(platform, desktop);
     before.Load();
