@@ -30,6 +30,10 @@ protected:
     std::string StoredSetting(const std::string& key) const;
 
     Rect Geometry() const { return x.RootGeometry(window); }
+    // Waits until the window stands there; a sanitized build reacts slowly.
+    bool Becomes(const Rect& place) const {
+        return PollUntil(std::chrono::seconds(3), [&] { return Geometry() == place; });
+    }
     // Runs xdotool with the arguments and waits a moment for the window to react.
     void XDoTool(const std::string& arguments) const;
 };
