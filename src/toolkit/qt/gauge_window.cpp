@@ -10,6 +10,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 #include "control_painter.h"
 #include "gauge_accessible.h"
@@ -55,6 +56,8 @@ void GaugeWindow::Load() {
 }
 
 void GaugeWindow::Apply(const Changes& changes) {
+    Follow(changes.timer1, timer1_);  // an error's record stops both while it is reported
+    Follow(changes.timer2, timer2_);
     if (changes.error) Fail(*changes.error);
     if (changes.end) {
         close();
@@ -65,8 +68,6 @@ void GaugeWindow::Apply(const Changes& changes) {
         const PixelRect& place = *changes.geometry;
         setGeometry(place.left, place.top, place.width, place.height);
     }
-    Follow(changes.timer1, timer1_);
-    Follow(changes.timer2, timer2_);
     panel_->ApplyModel();
     if (changes.repaint) {
         update();
@@ -81,15 +82,10 @@ void GaugeWindow::Apply(const Changes& changes) {
 // A runtime error is reported and ends the program; at a logout nobody is
 // there to read a box.
 void GaugeWindow::Fail(const RuntimeError& error) {
-    timer1_.stop();
-    timer2_.stop();
     std::fprintf(stderr, "zeltavor: Laufzeitfehler %d: %s\n", error.number(), error.what());
     if (sessionEnding_) std::exit(1);
     reportingError_ = true;
-    QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(form().Caption),
-                    QString("Laufzeitfehler '%1':\n\n%2").arg(error.number()).arg(QString::fromUtf8(error.what())),
-                    QMessageBox::Ok);
-    box.exec();
+    ShowMessage("Laufzeitfehler '" + std::to_string(error.number()) + "':\n\n" + error.what());
     std::exit(1);
 }
 

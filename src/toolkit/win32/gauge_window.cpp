@@ -112,6 +112,8 @@ LRESULT GaugeWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void GaugeWindow::Apply(const Changes& changes) {
+    Follow(changes.timer1, kTimer1);  // an error's record stops both while it is reported
+    Follow(changes.timer2, kTimer2);
     if (changes.error) Fail(*changes.error);
     if (changes.end) {
         DestroyWindow(handle_);
@@ -121,8 +123,6 @@ void GaugeWindow::Apply(const Changes& changes) {
         const PixelRect& place = *changes.geometry;
         SetWindowPos(handle_, nullptr, place.left, place.top, place.width, place.height, SWP_NOZORDER | SWP_NOACTIVATE);
     }
-    Follow(changes.timer1, kTimer1);
-    Follow(changes.timer2, kTimer2);
     panel_->ApplyModel();
     if (changes.repaint) {
         InvalidateRect(handle_, nullptr, FALSE);
@@ -133,14 +133,10 @@ void GaugeWindow::Apply(const Changes& changes) {
 // A runtime error is reported and ends the program; at a logoff nobody is
 // there to read a box.
 void GaugeWindow::Fail(const RuntimeError& error) {
-    KillTimer(handle_, kTimer1);
-    KillTimer(handle_, kTimer2);
     std::fprintf(stderr, "zeltavor: Laufzeitfehler %d: %s\n", error.number(), error.what());
     if (sessionEnding_) ExitProcess(1);
     reportingError_ = true;
-    const std::wstring text =
-        L"Laufzeitfehler '" + std::to_wstring(error.number()) + L"':\n\n" + win32_platform::Utf8ToWide(error.what());
-    MessageBoxW(handle_, text.c_str(), win32_platform::Utf8ToWide(form().Caption).c_str(), MB_OK);
+    ShowMessage("Laufzeitfehler '" + std::to_string(error.number()) + "':\n\n" + error.what());
     ExitProcess(1);
 }
 
