@@ -2,6 +2,7 @@
 
 #include "app/errors.h"
 #include "fakes.h"
+#include "gauge/module1.h"
 
 namespace zeltavor::testing {
 namespace {
@@ -11,92 +12,60 @@ TEST(Scale, PercentagesPointAtTheirDialSteps) {
     FormFixture f;
     f.form.CenterX = f.form.CenterY = f.form.SecZ.X1 = f.form.SecZ.Y1 = 1110;
     f.form.NeedleLen = 825;
-    const struct {
-        double percent, direction;
-    } table[] = {{0, 210}, {1, 216}, {41.66, 0}, {45, 12}, {50, 30}, {60, 66},
-                 {61, 66}, {70, 90}, {80, 108}, {99, 150}, {100, 150}};
-    for (const auto& row : table) {
-        f.form.Drehen(ScalePosition(Compress(row.percent)));
-        EXPECT_NEAR(NeedleDirection(f.form), row.direction, 0.5) << row.percent << " %";
+    for (const auto& [percent, direction] : {std::pair{0.0, 210.0}, {1, 216}, {41.66, 0}, {45, 12}, {50, 30},
+                                             {60, 66}, {61, 66}, {70, 90}, {80, 108}, {99, 150}, {100, 150}}) {
+        f.form.Drehen(ScalePosition(Compress(percent)));
+        EXPECT_NEAR(NeedleDirection(f.form), direction, 0.5) << percent << " %";
     }
-}
-
-TEST(Scale, CompressionStartsAboveSixty) {
-    EXPECT_EQ(Compress(60), 60);
     EXPECT_DOUBLE_EQ(Compress(60.5), 60.3);
-    EXPECT_DOUBLE_EQ(Compress(100), 84);
     EXPECT_DOUBLE_EQ(ScalePosition(0), -84.996);
 }
 
 TEST(Drehen, TipIsPlacedFromPivotAndLengthAndThePivotStays) {
     FormFixture f;
-    f.form.CenterX = 1110;
-    f.form.CenterY = 1110;
-    f.form.SecZ.X1 = 1110;
-    f.form.SecZ.Y1 = 1110;
+    f.form.CenterX = f.form.CenterY = f.form.SecZ.X1 = f.form.SecZ.Y1 = 1110;
     f.form.NeedleLen = 800;
+    const auto tip = [&] { return std::pair(f.form.SecZ.X2, f.form.SecZ.Y2); };
     f.form.Drehen(-60);
-    EXPECT_EQ(f.form.SecZ.X2, 1110);
-    EXPECT_EQ(f.form.SecZ.Y2, 310);
+    EXPECT_EQ(tip(), std::pair(1110.f, 310.f));
     f.form.Drehen(-45);  // a quarter turn right; floor of a cosine just below 0 gives one twip
-    EXPECT_EQ(f.form.SecZ.X2, 1910);
-    EXPECT_EQ(f.form.SecZ.Y2, 1111);
-
+    EXPECT_EQ(tip(), std::pair(1910.f, 1111.f));
     f.form.Drehen(-84.5);
-    const float x = f.form.SecZ.X2, y = f.form.SecZ.Y2;
+    const Line halfBelow = f.form.SecZ;
     f.form.Drehen(-83.5);  // both halves round to step -84
-    EXPECT_EQ(f.form.SecZ.X2, x);
-    EXPECT_EQ(f.form.SecZ.Y2, y);
-    EXPECT_EQ(f.form.SecZ.X1, 1110);
-    EXPECT_EQ(f.form.SecZ.Y1, 1110);
+    EXPECT_EQ(f.form.SecZ, halfBelow);
+    EXPECT_EQ(std::pair(f.form.SecZ.X1, f.form.SecZ.Y1), std::pair(1110.f, 1110.f));
     EXPECT_THROW(f.form.Drehen(40000), RuntimeError);
 }
 
-// The sweep after start-up: ticks until the hand-over, the needle's last
-// place during the sweep, and where the first refresh tick puts it.
+// Ticks until the hand-over, the needle's last place during the sweep, and
+// where the first refresh tick puts it.
 TEST(Sweep, EndsWhenTheCounterReachesTheReading) {
-    const DiskGeometry disk953{1, 4096, 1'175'000, 25'000'000};  // 95.3 % used
     const struct {
         const char* caption;
         std::uint32_t memoryLoad;
         int ticks;
         double lastSweepDirection, firstRefreshDirection;
-    } cases[] = {{"RAM", 45, 45, 6, 12},  // counter 44, then step -58
-                 {"RAM", 0, 1, 0, 210},
-                 {"RAM", 1, 1, 0, 216},
+    } cases[] = {{"RAM", 45, 45, 6, 12}, {"RAM", 0, 1, 171.5, 210}, {"RAM", 1, 1, 171.5, 216},  // never moved
                  {"RAM", 80, 80, 132, 108},  // beyond the reading, then back
-                 {"HD", 0, 96, 192, 144}};
+                 {"HD", 0, 96, 192, 144}, {"ram", 45, 96, 192, 144}};  // any caption but "RAM": the disk
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.caption) + " " + std::to_string(c.memoryLoad));
         FormFixture f;
         f.memory.load = c.memoryLoad;
-        f.drives.geometry = disk953;
+        f.drives.geometry = DiskGeometry{1, 4096, 1'175'000, 25'000'000};  // 95.3 % used
         f.settings.Put("lblHDRAM.Caption", c.caption);
         f.form.Load();
-        ASSERT_TRUE(f.form.Timer2.Enabled());
         EXPECT_EQ(f.form.Timer2.Interval(), 30);
         EXPECT_FALSE(f.form.Timer1.Enabled());
-        const Line creation = f.form.SecZ;
         EXPECT_EQ(RunSweep(f.form), c.ticks);
-        EXPECT_FALSE(f.form.Timer2.Enabled());
         EXPECT_TRUE(f.form.Timer1.Enabled());
         EXPECT_EQ(f.form.Timer1.Interval(), 100);
-        if (c.ticks == 1)
-            EXPECT_EQ(f.form.SecZ, creation);  // the sweep never moved the needle
-        else
-            EXPECT_NEAR(NeedleDirection(f.form), c.lastSweepDirection, 0.5);
+        EXPECT_NEAR(NeedleDirection(f.form), c.lastSweepDirection, 0.5);
         f.form.Timer1_Timer();
         EXPECT_NEAR(NeedleDirection(f.form), c.firstRefreshDirection, 0.5);
+        EXPECT_EQ(f.memory.queries == 0, c.caption != std::string("RAM"));
     }
-}
-
-TEST(Sweep, AnyCaptionButExactlyRamMeasuresTheDisk) {
-    FormFixture f;
-    f.form.lblHDRAM.Caption = "ram";
-    f.form.Timer2_Timer();
-    EXPECT_EQ(f.memory.queries, 0);
-    EXPECT_EQ(f.drives.queries, 2);
-    EXPECT_EQ(f.form.lbl_MEM.Caption, "96. %");
 }
 
 TEST(Sweep, ARestartBeginsAgainFromZero) {
@@ -108,23 +77,80 @@ TEST(Sweep, ARestartBeginsAgainFromZero) {
     EXPECT_EQ(RunSweep(f.form), 45);
 }
 
+TEST(Readings, CaptionsShowTheLoadOrTheUsedShareWithTheLocalesSeparator) {
+    FormFixture f;
+    for (const auto& [load, caption] : {std::pair{45u, "45 %"}, {100u, "100 %"}, {0u, " %"}}) {
+        f.memory.load = load;
+        f.form.MemoryCheck();
+        EXPECT_EQ(f.form.Percent, load);
+        EXPECT_EQ(f.form.lbl_MEM.Caption, caption);
+    }
+    f.form.lblHDRAM.Caption = "HD";
+    f.form.Timer2_Timer();
+    EXPECT_DOUBLE_EQ(f.form.Percent, 95.99999159794486);
+    EXPECT_EQ(f.form.lbl_MEM.Caption, "96. %");
+    f.platform.locale = {","};
+    f.drives.geometry = DiskGeometry{8, 512, 26'214'400 / 4, 26'214'400};
+    f.form.Timer2_Timer();
+    EXPECT_DOUBLE_EQ(f.form.Percent, 74.99999999999999);
+    EXPECT_EQ(f.form.lbl_MEM.Caption, "75, %");
+}
+
+TEST(DriveSpace, ClusterFiguresInMegabytesOrNoFigure) {
+    FakeDrives drives;
+    const auto free = [&](bool mega, bool whole) { return Module1::DiskFreeSpace(drives, "C:\\Windows", mega, whole); };
+    const auto total = [&](bool mega, bool whole) { return Module1::DiskTotalSpace(drives, "C:", mega, whole); };
+    EXPECT_EQ(free(true, false), Currency::FromScaled(38086));
+    EXPECT_EQ(total(true, false), Currency::FromScaled(952148));
+    EXPECT_EQ(free(false, false), Currency::FromScaled(39'000'000));
+    EXPECT_EQ(total(false, false), Currency::FromScaled(975'000'000));
+    EXPECT_EQ(free(true, true), Currency::FromScaled(30000));
+    EXPECT_EQ(total(true, true), Currency::FromScaled(950000));
+    EXPECT_EQ(drives.current, "C:");  // the first two characters choose the drive
+    EXPECT_FALSE(Module1::DiskTotalSpace(drives, "D:", true, false));
+    // Counts no real disk has: beyond the fixed-point range, not wrapped round.
+    for (const auto geometry : {DiskGeometry{1, 65536, 1, 1ull << 62}, DiskGeometry{1ull << 40, 1ull << 40, 1, 1}}) {
+        drives.geometry = geometry;
+        EXPECT_FALSE(total(true, false));
+    }
+}
+
+TEST(FailedReading, ShowsNoNumberAndTheNextTickTriesAgain) {
+    FormFixture f;
+    f.settings.Put("lblHDRAM.Caption", "HD");
+    f.form.Load();
+    f.drives.geometry.reset();
+    EXPECT_EQ(RunSweep(f.form), 1);  // no reading: the sweep ends at once
+    f.form.Timer1_Timer();
+    EXPECT_EQ(f.form.lbl_MEM.Caption, "– %");
+    EXPECT_EQ(f.form.Percent, 0);
+    EXPECT_NEAR(NeedleDirection(f.form), 210, 0.5);  // at rest, not a reading
+    f.drives.geometry = DiskGeometry{1, 4096, 1'000'000, 25'000'000};
+    f.form.Timer1_Timer();
+    EXPECT_EQ(f.form.lbl_MEM.Caption, "96. %");
+    f.drives.geometry = DiskGeometry{1, 4096, 26'000'000, 25'000'000};  // more free than in all
+    f.form.Timer1_Timer();
+    EXPECT_EQ(f.form.lbl_MEM.Caption, "– %");
+    f.form.lblHDRAM.Caption = "RAM";
+    f.memory.load.reset();
+    f.form.Timer1_Timer();
+    EXPECT_EQ(f.form.lbl_MEM.Caption, "– %");
+}
+
 TEST(F12, OnlyAFreshPressSnapsToTheTopRightCorner) {
     FormFixture f;
     f.settings.Put("txtHeight", "2220");
     f.form.Load();
     RunSweep(f.form);
     EXPECT_EQ(f.keys.queries, 0);  // not watched during the sweep
-
     f.keys.answers = {std::int16_t(0x8000), 0x0001, 0};
     for (int i = 0; i < 3; ++i) f.form.Timer1_Timer();
     EXPECT_EQ(f.form.Left, 1000);
     EXPECT_EQ(f.form.Top, 1000);
-
     f.keys.answers = {-32767};  // 0x8001: down, pressed since the last query
     f.form.Timer1_Timer();
     EXPECT_FLOAT_EQ(f.form.Left, 15360 - 2220 * 1.05);
     EXPECT_EQ(f.form.Top, 0);
-    EXPECT_TRUE(f.form.Visible);
     EXPECT_EQ(f.form.Width(), 2220);
 }
 

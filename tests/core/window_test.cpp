@@ -1,0 +1,244 @@
+#include <gtest/gtest.h>
+
+#include "app/errors.h"
+#include "app/scene.h"
+#include "fakes.h"
+
+namespace zeltavor::testing {
+namespace {
+
+// The value a start-up makes of a stored one.
+std::string LoadedFrom(const char* key, const std::string& stored) {
+    FormFixture f;
+    f.settings.Put(key, stored);
+    f.form.Load();
+    const std::string name = key;
+    return name == "txtHeight" ? f.form.txtHeight.Text : name == "Monis" ? f.form.Monis.Text : f.form.lblHDRAM.Caption;
+}
+
+TEST(Load, FirstStartWithAnEmptyStoreOnlyReads) {
+    FormFixture f;
+    f.form.Load();
+    EXPECT_EQ(f.form.lblHDRAM.Caption, "RAM");
+    EXPECT_TRUE(f.form.imgDot0.Visible);
+    EXPECT_FALSE(f.form.ImgDot1.Visible);
+    EXPECT_EQ(f.form.Monis.Text, "1");
+    EXPECT_EQ(f.form.txtHeight.Text, "1200");
+    EXPECT_EQ(f.form.Left, 1000);
+    EXPECT_EQ(f.form.Top, 1000);
+    EXPECT_EQ(f.form.Width(), 1200);
+    EXPECT_EQ(f.form.Height(), 1200);
+    EXPECT_EQ(f.form.BackgroundPicture, Picture::DialFace);
+    EXPECT_EQ(f.desktop.regions, std::vector<RoundRectRegion>{(RoundRectRegion{0, 0, 80, 80, 170, 170})});
+    EXPECT_EQ(f.desktop.topWindowCalls, 1);
+    EXPECT_TRUE(f.settings.writes.empty());
+}
+
+TEST(Load, CorrectsWhatIsStored) {
+    const struct {
+        const char *key, *stored, *loaded;
+    } cases[] = {{"txtHeight", "abc", "2220"}, {"txtHeight", "", "2220"},  // empty is a value, not missing
+                 {"txtHeight", "500", "800"},  {"txtHeight", "9000", "2500"}, {"txtHeight", "0800", "0800"},
+                 {"Monis", "7", "2"},          {"Monis", "0", "0"},          {"Monis", "", "1"},
+                 {"Monis", "zwei", "1"},       {"Monis", "-3", "1"},  // no count the panel can type
+                 {"lblHDRAM.Caption", "HD", "HD"}, {"lblHDRAM.Caption", "hd", "hd"}};
+    for (const auto& c : cases) EXPECT_EQ(LoadedFrom(c.key, c.stored), c.loaded) << c.key << "=" << c.stored;
+}
+
+TEST(Load, PositionIsCorrectedAtTheTopAndTheRightOnlyAndUnusableOnesCountAsMissing) {
+    const struct {
+        const char *top, *left, *monitors;
+        float wantTop, wantLeft;
+    } cases[] = {{"-500", "40000", "1", 100, 14160}, {"99000", "-45", "1", 99000, -45}, {"0", "0", "1", 0, 0},
+                 {"5", "5", "0", 5, -1200}};  // no monitors: left of the screen
+    for (const auto& c : cases) {
+        FormFixture f;
+        f.settings.Put("MEMTOP", c.top);
+        f.settings.Put("MEMLeft", c.left);
+        f.settings.Put("Monis", c.monitors);
+        f.form.Load();
+        EXPECT_EQ(f.form.Top, c.wantTop) << c.top;
+        EXPECT_EQ(f.form.Left, c.wantLeft) << c.left;
+    }
+    for (const char* stored : {"", "links", "1e300", "3e9", "2147483520", "-2147483520", "12,5"}) {
+        FormFixture f;
+        f.settings.Put("MEMTOP", stored);
+        f.settings.Put("MEMLeft", stored);
+        f.form.Load();
+        f.form.MouseDown(1, 0, 0, 0);
+        f.form.MouseMove(1, 0, 5000, 5000);  // a drag from there stays in range
+        EXPECT_EQ(f.form.Left, 6000) << stored;
+        EXPECT_EQ(f.form.Top, 6000) << stored;
+    }
+}
+
+// A hand-edited caption of any length is kept whole, yet what a front-end
+// copies and compares at every tick is only what a label can show.
+TEST(Load, AHugeCaptionIsKeptWholeButShownInPart) {
+    FormFixture f;
+    f.settings.Put("lblHDRAM.Caption", std::string(20'000'000, 'x'));
+    f.form.Load();
+    const Scene scene = SceneOf(f.form);
+    EXPECT_EQ(scene.lblHDRAM.Caption, std::string(kShownCaptionLength, 'x'));
+    f.form.lblHDRAM.Caption.back() = 'y';
+    EXPECT_EQ(SceneOf(f.form), scene);
+    f.form.Unload();
+    EXPECT_EQ(f.settings.Stored("lblHDRAM.Caption").size(), 20'000'000u);
+}
+
+// Pivot, needle length, dots and source label of square instruments.
+TEST(Layout, ElementsStandAroundThePivot) {
+    for (const auto& [size, pivot, needle, dotTop, labelTop] :
+         {std::tuple{2220.f, 1110.f, 825.f, 1639.f, 1367.5f}, {1500, 750, 557.4324f, 1074, 887.5f},
+          {1995, 997.5f, 741.3851f, 1462.5f, 1217}}) {
+        FormFixture f;
+        f.screen.twipsPerPixel = 7.5;  // every size here is whole pixels
+        f.form.txtHeight.Text = std::to_string(static_cast<int>(size));
+        f.form.SetWidth(size);
+        f.form.SetHeight(size);
+        EXPECT_EQ(f.form.CenterX, pivot);
+        EXPECT_EQ(f.form.CenterY, pivot);
+        EXPECT_EQ(f.form.SecZ.X1, pivot);
+        EXPECT_EQ(f.form.SecZ.Y1, pivot);
+        EXPECT_NEAR(f.form.NeedleLen, needle, 1e-3);
+        EXPECT_EQ(f.form.ImgMitte.Left, pivot - 120);
+        EXPECT_EQ(f.form.imgDot0.Left, pivot - 105);
+        EXPECT_EQ(f.form.imgDot0.Top, dotTop);
+        EXPECT_EQ(f.form.ImgDot1.Top, dotTop);
+        EXPECT_EQ(f.form.lblHDRAM.Top, labelTop);
+        EXPECT_EQ(f.form.lbl_MEM.Top + f.form.lbl_MEM.Height, pivot);
+    }
+}
+
+TEST(Layout, SizeSnapsToPixelsAndOnlyAChangeRunsTheLayout) {
+    FormFixture f;
+    f.form.Load();
+    f.form.SetWidth(7000);
+    EXPECT_EQ(f.form.Width(), 7005);  // 467 pixels
+    EXPECT_EQ(f.form.CenterX, 10000);  // not square: parked outside
+    f.form.CenterX = 1;
+    f.form.SetWidth(7004);  // the same 467 pixels: no resize
+    EXPECT_EQ(f.form.CenterX, 1);
+    EXPECT_EQ(f.desktop.regions.size(), 1u);  // a size change alone keeps the outline
+    f.form.txtHeight.Text = "";  // no size to take the needle's length from: the rest still runs
+    f.form.SetHeight(1500);
+    f.form.SetWidth(1500);
+    EXPECT_EQ(f.form.NeedleLen, 0);
+    EXPECT_EQ(f.form.ImgMitte.Left, 630);
+}
+
+TEST(Outline, IsTakenFromTheReportedSize) {
+    for (const auto& [twipsPerPixel, region] : {std::pair{15.f, RoundRectRegion{0, 0, 148, 148, 170, 170}},
+                                                {12.f, RoundRectRegion{0, 0, 185, 185, 170, 170}}}) {
+        FormFixture f;  // at 12 twips per pixel the corners are only rounded
+        f.screen.twipsPerPixel = twipsPerPixel;
+        f.settings.Put("txtHeight", "2220");
+        f.form.Load();
+        EXPECT_EQ(f.desktop.regions.back(), region);
+    }
+}
+
+// A 2220-twip instrument on a 1024 x 768 screen at 15 twips per pixel.
+class Placement : public ::testing::Test {
+protected:
+    FormFixture f;
+    void SetUp() override {
+        f.settings.Put("txtHeight", "2220");
+        f.form.Load();
+    }
+    // Grabs the window at (100, 100) and moves so that it lands at the place before snapping.
+    void DragTo(float left, float top) {
+        f.form.MouseDown(1, 0, 100, 100);
+        f.form.MouseMove(1, 0, 100 + left - f.form.Left, 100 + top - f.form.Top);
+    }
+};
+
+TEST_F(Placement, DraggingSnapsToTheLeftTopAndBottomEdges) {
+    for (const auto& [left, top, wantLeft, wantTop] :
+         {std::tuple{49.f, 1000.f, 0.f, 1000.f}, {50, 1000, 50, 1000}, {-300, 1000, 0, 1000}, {1000, 49, 1000, 0},
+          {1000, 9250, 1000, 9250}, {1000, 9251, 1000, 9300},
+          {20000, 1000, 20000, 1000}}) {  // nothing holds it on the right while dragging
+        DragTo(left, top);
+        EXPECT_EQ(f.form.Left, wantLeft) << left;
+        EXPECT_EQ(f.form.Top, wantTop) << top;
+    }
+    f.form.MouseMove(0, 0, 500, 500);  // no button held: no drag
+    EXPECT_EQ(f.form.Left, 20000);
+    EXPECT_TRUE(f.settings.writes.empty());
+}
+
+TEST_F(Placement, ReleaseStoresThePositionThenPullsItInsideTheMonitors) {
+    DragTo(14000, 1500);
+    f.form.MouseUp();
+    EXPECT_EQ(f.settings.writes, (std::vector<std::string>{"MEMTOP", "MEMLeft"}));
+    EXPECT_EQ(f.settings.Stored("MEMTOP"), "1500");
+    EXPECT_EQ(f.settings.Stored("MEMLeft"), "14000");
+    EXPECT_EQ(f.form.Left, 13140);
+    for (const auto& [monitors, left] : {std::pair{"2", 14000.f}, {"", 13140}, {"0", -2220}}) {
+        f.form.Monis.Text = monitors;  // an empty count is one monitor
+        DragTo(14000, 1500);
+        f.form.MouseUp();
+        EXPECT_EQ(f.form.Left, left) << monitors;
+    }
+    EXPECT_EQ(f.settings.Stored("MEMLeft"), "14000");  // stored before the correction
+}
+
+TEST_F(Placement, DoubleClickGoesToTheRightEdgeOfTheMonitors) {
+    f.form.DblClick();
+    EXPECT_EQ(f.form.Left, 13130);
+    EXPECT_TRUE(f.settings.writes.empty());
+    f.form.MouseUp();  // the release after a double-click finds nothing to correct
+    EXPECT_EQ(f.form.Left, 13130);
+    EXPECT_EQ(f.settings.Stored("MEMLeft"), "13130");
+    f.form.Monis.Text = "0";
+    f.form.DblClick();
+    EXPECT_EQ(f.form.Left, -2230);
+}
+
+TEST_F(Placement, RightButtonOpensTheOptionsViewAndALeftPressOnlyTakesTheGrip) {
+    for (int twice = 0; twice < 2; ++twice) {  // a second press repeats it all
+        f.form.MouseDown(2, 0, 300, 400);
+        EXPECT_EQ(f.form.Width(), 7005);
+        EXPECT_EQ(f.form.Height(), 2220);
+        EXPECT_EQ(f.desktop.regions.back(), (RoundRectRegion{0, 0, 467, 148, 0, 0}));
+        EXPECT_EQ(f.form.CenterX, 1110);
+        EXPECT_EQ(f.form.NeedleLen, 800);
+        EXPECT_EQ(f.form.imgDot0.Top, 1639);
+        EXPECT_EQ(f.form.lbl_MEM.Left, 750);
+        EXPECT_EQ(f.form.lbl_MEM.Top, 750);
+        EXPECT_FALSE(f.form.Timer1.Enabled());
+        EXPECT_EQ(f.form.Timer2.Interval(), 30);
+        EXPECT_EQ(f.form.SweepCount, 0);
+    }
+    EXPECT_EQ(RunSweep(f.form), 45);  // the options view's sweep does not reset the reading first
+    f.form.Label3.Caption = "Speicher aufgeräumt";
+    f.form.Label3.ForeColor = {255, 255, 0};
+    const size_t regions = f.desktop.regions.size();
+    f.form.MouseDown(1, 0, 12.5f, 13.5f);
+    EXPECT_EQ(f.form.DragX, 12);  // halves to even
+    EXPECT_EQ(f.form.DragY, 14);
+    EXPECT_EQ(f.form.Label3.Caption, kCreditLine);
+    EXPECT_EQ(f.form.Label3.ForeColor, kCreditColour);
+    EXPECT_EQ(f.form.Width(), 7005);
+    EXPECT_EQ(f.desktop.regions.size(), regions);
+}
+
+TEST(Unload, SavesSizeMonitorsAndSourceAsTheyStandOrRaisesARefusal) {
+    FormFixture f;
+    f.form.Load();
+    f.form.Monis.Text = "";
+    f.form.txtHeight.Text = "1500";
+    f.settings.refuseWrites = true;
+    EXPECT_THROW(f.form.Unload(), RuntimeError);
+    EXPECT_FALSE(f.form.Unloaded);
+    f.settings.refuseWrites = false;
+    f.form.cmd_EXIT_Click();
+    EXPECT_EQ(f.settings.writes, (std::vector<std::string>{"txtHeight", "Monis", "lblHDRAM.Caption"}));
+    EXPECT_EQ(f.settings.Stored("txtHeight"), "1500");
+    EXPECT_EQ(f.settings.Stored("Monis"), "");
+    EXPECT_EQ(f.settings.Stored("MEMTOP"), "<missing>");
+    EXPECT_TRUE(f.form.Unloaded);
+}
+
+}  // namespace
+}  // namespace zeltavor::testing
