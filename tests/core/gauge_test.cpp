@@ -65,6 +65,8 @@ TEST(Sweep, EndsWhenTheCounterReachesTheReading) {
         f.form.Timer1_Timer();
         EXPECT_NEAR(NeedleDirection(f.form), c.firstRefreshDirection, 0.5);
         EXPECT_EQ(f.memory.queries == 0, c.caption != std::string("RAM"));
+        EXPECT_EQ(f.form.ImgDot1.Visible, c.caption == std::string("HD"));  // the dot of the disk, filled
+        EXPECT_NE(f.form.imgDot0.Visible, f.form.ImgDot1.Visible);
     }
 }
 

@@ -54,6 +54,8 @@ TEST(KeyFilters, LetDigitsAndBackspaceThroughOnly) {
         EXPECT_EQ(forSize, (code >= '0' && code <= '9') || code == 8 ? code : 0) << code;
         EXPECT_EQ(forMonitors, forSize) << code;
     }
+    EXPECT_EQ(f.form.txtHeight.MaxLength, 5u);  // no number past the double range can be typed
+    EXPECT_EQ(f.form.Monis.MaxLength, 2u);
 }
 
 TEST_F(Options, DotsSwitchTheSourceSaveItAndSweepAgainAlsoMidSweep) {

@@ -50,7 +50,8 @@ TEST(Load, PositionIsCorrectedAtTheTopAndTheRightOnlyAndUnusableOnesCountAsMissi
         const char *top, *left, *monitors;
         float wantTop, wantLeft;
     } cases[] = {{"-500", "40000", "1", 100, 14160}, {"99000", "-45", "1", 99000, -45}, {"0", "0", "1", 0, 0},
-                 {"5", "5", "0", 5, -1200}};  // no monitors: left of the screen
+                 {"5", "5", "0", 5, -1200},  // no monitors: left of the screen
+                 {"1e9", "-1e9", "2", 1e9, -1e9}};  // the farthest usable place
     for (const auto& c : cases) {
         FormFixture f;
         f.settings.Put("MEMTOP", c.top);

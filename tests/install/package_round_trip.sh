@@ -1,36 +1,41 @@
 #!/usr/bin/env bash
-# The Debian package as a user meets it: lintian finds no error, it installs,
-# the menu entry's command starts the gauge, and it removes cleanly.
-# Runs as root (as CI does), on the X server of x_session.sh.
+# The build as a desktop meets it: installed into a prefix, the program, menu
+# entry, theme icons and AppStream record validate; the Debian package has no
+# lintian error, installs, its menu entry's command starts the gauge, and it
+# removes cleanly. Runs as root (as CI does), on the X server of x_session.sh.
 # Usage: package_round_trip.sh BUILD_DIR
 set -euo pipefail
 build=$1
 [[ $(id -u) -eq 0 ]] || { echo "package_round_trip: installing a package needs root"; exit 1; }
+prefix=$(mktemp -d)
+trap 'rm -rf "$prefix"; dpkg -r zeltavor >/dev/null 2>&1 || true' EXIT
+cmake --install "$build" --prefix "$prefix" >/dev/null
+[[ -x $prefix/bin/zeltavor ]] || { echo "no program in bin/"; exit 1; }
+desktop-file-validate "$prefix/share/applications/de.zeltavor.Zeltavor.desktop"
+appstreamcli validate --no-net "$prefix/share/metainfo/de.zeltavor.Zeltavor.metainfo.xml"
+for size in 16 32 48 64 128 256; do
+  icon=$prefix/share/icons/hicolor/${size}x${size}/apps/de.zeltavor.Zeltavor.png
+  [[ $(identify -format '%wx%h' "$icon") == "${size}x${size}" ]] || { echo "$icon is not ${size}x${size}"; exit 1; }
+done
+
 cd "$build"
 rm -f zeltavor_*.deb
 cpack -G DEB >/dev/null
 package=$(ls zeltavor_*.deb)
-
 errors=$(lintian --tag-display-limit 0 "$package" 2>/dev/null | grep '^E:' || true)
 [[ -z $errors ]] || { echo "lintian: $errors"; exit 1; }
-
 dpkg -i "$package" >/dev/null
-trap 'dpkg -r zeltavor >/dev/null 2>&1 || true' EXIT
 command=$(sed -n 's/^Exec=//p' /usr/share/applications/de.zeltavor.Zeltavor.desktop)
-config=$(mktemp -d)
-XDG_CONFIG_HOME=$config $command &
+XDG_CONFIG_HOME=$prefix $command &
 gauge=$!
 started=no
 for _ in $(seq 100); do
-  if xdotool search --pid "$gauge" --name '^Zeltavor$' >/dev/null 2>&1; then started=yes; break; fi
+  xdotool search --pid "$gauge" --name '^Zeltavor$' >/dev/null 2>&1 && { started=yes; break; }
   sleep 0.1
 done
 kill "$gauge"; wait "$gauge" || true
-rm -rf "$config"
 [[ $started == yes ]] || { echo "the menu entry's command ($command) showed no window"; exit 1; }
-
 dpkg -r zeltavor >/dev/null
-trap - EXIT
 for file in /usr/bin/zeltavor /usr/share/applications/de.zeltavor.Zeltavor.desktop; do
   [[ ! -e $file ]] || { echo "$file is left after removal"; exit 1; }
 done

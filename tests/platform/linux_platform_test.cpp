@@ -2,8 +2,8 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <sstream>
-#include <string>
 #include <tuple>
 
 #include "command.h"
@@ -16,13 +16,13 @@ namespace zeltavor::linux_platform {
 namespace {
 
 TEST(Meminfo, LoadIsTheUnavailableShareRoundedOrNothing) {
-    EXPECT_EQ(MemoryLoadFromMeminfo("MemTotal:       16000000 kB\nMemFree:  1 kB\nMemAvailable:    8800000 kB\n"), 45u);
-    EXPECT_EQ(MemoryLoadFromMeminfo("MemTotal: 1000 kB\nMemAvailable: 1000 kB\n"), 0u);
-    EXPECT_EQ(MemoryLoadFromMeminfo("MemTotal: 1000 kB\nMemAvailable: 0 kB\n"), 100u);
-    EXPECT_EQ(MemoryLoadFromMeminfo("MemTotal: 1000 kB\nMemAvailable: 995 kB\n"), 0u);  // 0.5: half to even
-    // An older kernel: free's estimate, page cache and reclaimable slab as available.
     const std::string older = "MemTotal: 1000 kB\nMemFree: 100 kB\nBuffers: 50 kB\nCached: 700 kB\nSReclaimable: 150 kB\n";
-    EXPECT_EQ(MemoryLoadFromMeminfo(older + "Shmem: 50 kB\n"), 5u);
+    for (const auto& [text, load] : {std::pair{std::string("MemTotal: 16000000 kB\nMemFree: 1 kB\nMemAvailable: 8800000 kB\n"), 45u},
+                                     {"MemTotal: 1000 kB\nMemAvailable: 1000 kB\n", 0u},
+                                     {"MemTotal: 1000 kB\nMemAvailable: 0 kB\n", 100u},
+                                     {"MemTotal: 1000 kB\nMemAvailable: 995 kB\n", 0u},  // 0.5: half to even
+                                     {older + "Shmem: 50 kB\n", 5u}})  // an older kernel: free's estimate
+        EXPECT_EQ(MemoryLoadFromMeminfo(text), load) << text;
     for (const std::string text : {older, std::string("MemTotal: 1000 kB\n"), std::string("MemTotal: 0 kB\nMemAvailable: 0 kB\n"),
                                    std::string("MemTotal: 10 kB\nMemAvailable: 20 kB\n"), std::string("MemTotal: x kB\nMemAvailable: 2 kB\n"),
                                    std::string("MemTotalX: 10 kB\nMemAvailable: 2 kB\n"),
@@ -40,30 +40,27 @@ TEST(MemoryStatus, AgreesWithFreeAndSeesTheFileAsItIsNow) {
     ASSERT_GT(total, 0) << "free printed no memory line";
     EXPECT_NEAR(LinuxMemoryStatus().MemoryLoad().value_or(-100), 100 * (total - available) / total, 1.5);
 
-    char folder[] = "/tmp/meminfo-XXXXXX";
-    ASSERT_TRUE(::mkdtemp(folder));
-    const std::string path = std::string(folder) + "/meminfo";
-    LinuxMemoryStatus memory(path);
+    const std::filesystem::path folder = std::filesystem::temp_directory_path() / ("meminfo-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(folder);
+    LinuxMemoryStatus memory((folder / "meminfo").string());
     EXPECT_FALSE(memory.MemoryLoad());  // not there yet
     for (const auto& [text, load] : {std::pair{std::string("MemTotal: 1000 kB\nMemAvailable: 500 kB\n"), 50u},
                                      {"MemTotal: 1000 kB\nMemAvailable: 900 kB\n", 10u},
                                      {std::string(10000, '#') + "\nMemTotal: 1000 kB\nMemAvailable: 250 kB\n", 75u}}) {
-        FILE* file = std::fopen(path.c_str(), "w");  // truncates in place: the open handle sees it
+        FILE* file = std::fopen((folder / "meminfo").c_str(), "w");  // truncates in place: the open handle sees it
         std::fputs(text.c_str(), file);
         std::fclose(file);
         EXPECT_EQ(memory.MemoryLoad(), load);
     }
-    EXPECT_FALSE(LinuxMemoryStatus(folder).MemoryLoad());  // opens, but reading a folder fails
-    std::remove(path.c_str());
-    ::rmdir(folder);
+    EXPECT_FALSE(LinuxMemoryStatus(folder.string()).MemoryLoad());  // opens, but reading a folder fails
+    std::filesystem::remove_all(folder);
 }
 
 // The share in use as df shows it: blocks reserved for root are neither free
 // nor part of the disk; the working folder stays where it is.
 TEST(Drives, TheSystemDriveIsTheRootFileSystemAsDfShowsIt) {
     struct statvfs figures {};
-    figures.f_frsize = 4096;
-    figures.f_blocks = 66053021, figures.f_bfree = 60750877, figures.f_bavail = 19782153;
+    figures.f_frsize = 4096, figures.f_blocks = 66053021, figures.f_bfree = 60750877, figures.f_bavail = 19782153;
     const auto geometry = GeometryFromStatvfs(figures);
     ASSERT_TRUE(geometry);
     EXPECT_EQ(geometry->freeClusters, 19782153u);
@@ -76,18 +73,15 @@ TEST(Drives, TheSystemDriveIsTheRootFileSystemAsDfShowsIt) {
         EXPECT_FALSE(GeometryFromStatvfs(figures)) << blocks << " " << free << " " << available << " " << fragment;
     }
 
-    char before[4096], after[4096];
-    ASSERT_TRUE(::getcwd(before, sizeof before));
+    const auto before = std::filesystem::current_path();
+    testing::FormFixture f;
     LinuxDrives drives;
     EXPECT_FALSE(drives.MakeDriveCurrent("D:"));
-    testing::FakePlatform f;
-    testing::FakeDesktop desktop;
     Platform platform{f.screen, f.memory, drives, f.keys, f.settings, f.autostart, {"."}};
-    Form1 form(platform, desktop);
+    Form1 form(platform, f.desktop);
     form.lblHDRAM.Caption = "HD";
     form.Timer2_Timer();
-    ASSERT_TRUE(::getcwd(after, sizeof after));
-    EXPECT_STREQ(after, before);
+    EXPECT_EQ(std::filesystem::current_path(), before);
     const testing::DfFigures df = testing::DfOfRoot();
     ASSERT_GT(df.usedShare, 0) << "df printed no figures";
     EXPECT_NEAR(form.Percent, df.usedShare, 0.05);
@@ -96,16 +90,16 @@ TEST(Drives, TheSystemDriveIsTheRootFileSystemAsDfShowsIt) {
 
 TEST(KeyState, PressesAndReleasesGiveTheAsynchronousKeyBits) {
     KeyLatch f12;
-    EXPECT_EQ(f12.Query(), 0);
-    f12.Press();
-    EXPECT_EQ(f12.Query(), -32767);  // 0x8001: down, pressed since the last query
-    EXPECT_EQ(f12.Query(), std::int16_t(0x8000));  // held: no new press
-    f12.Release();
-    EXPECT_EQ(f12.Query(), 0);
-    f12.Press();
-    f12.Release();
-    EXPECT_EQ(f12.Query(), 0x0001);  // pressed and released between two queries
-    EXPECT_EQ(f12.Query(), 0);
+    const auto query = [&](auto... steps) {
+        (((steps ? f12.Press() : f12.Release())), ...);
+        return f12.Query();
+    };
+    EXPECT_EQ(query(), 0);
+    EXPECT_EQ(query(true), -32767);  // 0x8001: down, pressed since the last query
+    EXPECT_EQ(query(), std::int16_t(0x8000));  // held: no new press
+    EXPECT_EQ(query(false), 0);
+    EXPECT_EQ(query(true, false), 0x0001);  // pressed and released between two queries
+    EXPECT_EQ(query(), 0);
 }
 
 }  // namespace

@@ -9,35 +9,52 @@
 #include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
-#include <functional>
+#include <clocale>
 
 #include "app/errors.h"
+#include "qt_locale.h"
 #include "qt_settings_store.h"
 #include "xdg_autostart.h"
 
 namespace zeltavor::qt {
 namespace {
 
+// Runs the body in a child process, which exits 0 when it returns true.
+template <typename Body>
+pid_t Spawn(Body body) {
+    const pid_t child = ::fork();
+    if (child == 0) ::_exit(body() ? 0 : 1);
+    return child;
+}
+bool Succeeded(pid_t child) {
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
 class SettingsStoreTest : public ::testing::Test {
 protected:
     QTemporaryDir scratch;
-    QString folder = scratch.filePath("config");
-    QString file = folder + "/MEM.conf";
+    QString folder = scratch.filePath("config"), file = folder + "/MEM.conf";
     QtSettingsStore store;
+    std::string mounted;
 
-    void SetUp() override { UseFolder(folder); }
-    static void UseFolder(const QString& path) { QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, path); }
+    void SetUp() override { QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder); }
+    void TearDown() override {
+        if (!mounted.empty()) ::umount(mounted.c_str());
+        mounted.clear();
+    }
     void WriteFile(const QByteArray& content) {
         QDir().mkpath(folder);
         QFile out(file);
         ASSERT_TRUE(out.open(QIODevice::WriteOnly));
         out.write(content);
     }
-    QByteArray FileText(const QString& path) const {
+    static QByteArray FileText(const QString& path) {
         QFile in(path);
         return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray("<unreadable>");
     }
-    std::string Refusal(QtSettingsStore& writer) {
+    static std::string Refusal(QtSettingsStore& writer) {
         try {
             writer.Write("MEM", "Optionen", "MEMTOP", "1500");
         } catch (const RuntimeError& error) {
@@ -45,17 +62,13 @@ protected:
         }
         return "<written>";
     }
-    // A small tmpfs over the folder while the test runs.
-    bool Mount(const QString& path, const char* options) {
+    // A small tmpfs over the folder while the test runs (root, as in CI).
+    void Mount(const QString& path, const char* options) {
         QDir().mkpath(path);
         mounted = path.toStdString();
-        return ::mount("tmpfs", mounted.c_str(), "tmpfs", 0, options) == 0;
+        ASSERT_EQ(::mount("tmpfs", mounted.c_str(), "tmpfs", 0, options), 0) << "mounting a tmpfs needs root";
     }
     void MakeReadOnly() { ::mount(nullptr, mounted.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr); }
-    void TearDown() override {
-        if (!mounted.empty()) ::umount(mounted.c_str());
-    }
-    std::string mounted;
 };
 
 TEST_F(SettingsStoreTest, AnyTextComesBackUnchangedAndHandEditedValuesThatAreNoTextCountAsMissing) {
@@ -106,48 +119,34 @@ TEST_F(SettingsStoreTest, ARefusedWriteNamesTheFileAndTheReasonAndLosesNothing) 
               std::string::npos);
     ASSERT_TRUE(QDir(file).removeRecursively());
 
-    const std::pair<const char*, const char*> mounts[] = {{"size=64k", "schreibgeschützt"},
-                                                          {"size=16k", "der Datenträger ist voll"}};
-    for (const auto& [options, reason] : mounts) {
-        ASSERT_TRUE(Mount(folder, options)) << "mounting a tmpfs needs root, as in CI";
+    for (const auto& [options, reason] : {std::pair{"size=64k", "schreibgeschützt"}, {"size=16k", "der Datenträger ist voll"}}) {
+        Mount(folder, options);
         QtSettingsStore writer;
         writer.Write("MEM", "Optionen", "MEMTOP", "1000");
-        if (std::string(reason) == "schreibgeschützt") {
-            MakeReadOnly();
-        } else {
-            QFile filler(folder + "/filler");
-            ASSERT_TRUE(filler.open(QIODevice::WriteOnly));
-            while (filler.write(QByteArray(1024, 'x')) == 1024 && filler.flush()) {
-            }
-        }
+        if (std::string(options) == "size=64k") MakeReadOnly();
+        QFile filler(folder + "/filler");  // a read-only folder takes none
+        while (filler.isOpen() || filler.open(QIODevice::WriteOnly))
+            if (filler.write(QByteArray(1024, 'x')) != 1024 || !filler.flush()) break;
         EXPECT_NE(Refusal(writer).find(reason), std::string::npos) << reason;
         EXPECT_EQ(FileText(file), "[Optionen]\nMEMTOP=1000\n");
         TearDown();
-        mounted.clear();
     }
 
     WriteFile("[Optionen]\nMEMTOP=1000\n");
     ASSERT_TRUE(QFile(file).setPermissions(QFileDevice::Permissions()));
     ASSERT_TRUE(QFile(scratch.path()).setPermissions(QFileDevice::Permissions(0x7755)));
-    const pid_t user = ::fork();
-    if (user == 0) {
+    EXPECT_TRUE(Succeeded(Spawn([&] {
         constexpr uid_t kNobody = 65534;
-        if (::geteuid() == 0 && (::chown(folder.toUtf8(), kNobody, kNobody) != 0 ||
-                                 ::chown(file.toUtf8(), kNobody, kNobody) != 0 || ::setgid(kNobody) != 0 ||
-                                 ::setuid(kNobody) != 0))
-            ::_exit(2);
+        if (::chown(folder.toUtf8(), kNobody, kNobody) || ::chown(file.toUtf8(), kNobody, kNobody) ||
+            ::setgid(kNobody) || ::setuid(kNobody))
+            return false;
         QtSettingsStore own;
-        const std::string refusal = Refusal(own);
-        std::fprintf(stderr, "%s\n", refusal.c_str());
-        ::_exit(refusal.find("die Datei darf nicht gelesen werden") != std::string::npos ? 0 : 1);
-    }
-    int status = 0;
-    ::waitpid(user, &status, 0);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "no German reason for the unreadable file";
+        return Refusal(own).find("die Datei darf nicht gelesen werden") != std::string::npos;
+    }))) << "no German reason for the unreadable file";
 }
 
 TEST_F(SettingsStoreTest, AReadOnlyAutostartFolderRefusesTheEntry) {
-    ASSERT_TRUE(Mount(folder + "/autostart", "size=64k")) << "mounting a tmpfs needs root, as in CI";
+    Mount(folder + "/autostart", "size=64k");
     MakeReadOnly();
     linux_platform::XdgAutostart autostart(folder.toStdString());
     EXPECT_FALSE(autostart.Write("Zeltavor", "/usr/bin/zeltavor"));
@@ -158,25 +157,28 @@ TEST_F(SettingsStoreTest, AReadOnlyAutostartFolderRefusesTheEntry) {
 // key holds one of the two last writes.
 TEST_F(SettingsStoreTest, TwoCopiesWritingAtOnceLeaveAValidFile) {
     constexpr int kWrites = 150;
-    pid_t writers[2];
-    for (int copy = 0; copy < 2; ++copy) {
-        writers[copy] = ::fork();
-        if (writers[copy] == 0) {
+    const auto writer = [&](int copy) {
+        return [=] {
             QtSettingsStore own;
             for (int i = 0; i < kWrites; ++i)
                 own.Write("MEM", "Optionen", i % 2 ? "MEMTOP" : "MEMLeft", std::to_string(copy * 10000 + i));
-            ::_exit(0);
-        }
-    }
-    for (pid_t writer : writers) {
-        int status = 0;
-        ::waitpid(writer, &status, 0);
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-    }
+            return true;
+        };
+    };
+    const pid_t first = Spawn(writer(0)), second = Spawn(writer(1));
+    EXPECT_TRUE(Succeeded(first));
+    EXPECT_TRUE(Succeeded(second));
     const QSettings written(file, QSettings::IniFormat);
     EXPECT_EQ(written.status(), QSettings::NoError);
     const std::string top = written.value("Optionen/MEMTOP").toString().toStdString();
     EXPECT_TRUE(top == std::to_string(kWrites - 1) || top == std::to_string(10000 + kWrites - 1)) << top;
+}
+
+// These tests run under de_DE.UTF-8: the separator the C library uses there.
+TEST(Locale, TheDecimalSeparatorIsTheSystemLocales) {
+    std::setlocale(LC_ALL, "");
+    ASSERT_STREQ(std::localeconv()->decimal_point, ",") << "the locale de_DE.UTF-8 is not installed";
+    EXPECT_EQ(SystemNumberLocale().decimalSeparator, ",");
 }
 
 }  // namespace

@@ -4,7 +4,6 @@
 #include <unistd.h>
 
 #include <chrono>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -16,9 +15,8 @@ namespace {
 namespace fs = std::filesystem;
 
 std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path);
     std::stringstream text;
-    text << in.rdbuf();
+    text << std::ifstream(path).rdbuf();
     return text.str();
 }
 
@@ -32,7 +30,6 @@ protected:
 };
 
 TEST_F(XdgAutostartTest, WritesAFreshAccountsEntryAndRemovesIt) {
-    EXPECT_FALSE(autostart.Exists("Zeltavor"));
     ASSERT_TRUE(autostart.Write("Zeltavor", "/opt/zeltavor/zeltavor"));
     ASSERT_TRUE(autostart.Write("Zeltavor", "/usr/bin/zeltavor"));  // a new write replaces it
     EXPECT_EQ(ReadFile(entry), "[Desktop Entry]\nType=Application\nName=Zeltavor\nExec=/usr/bin/zeltavor\n");
@@ -44,10 +41,8 @@ TEST_F(XdgAutostartTest, WritesAFreshAccountsEntryAndRemovesIt) {
     EXPECT_FALSE(autostart.Write("../Zeltavor", "/usr/bin/zeltavor"));
     EXPECT_FALSE(autostart.Write("Zeltavor", "/opt/Me\xdf/zeltavor"));
     EXPECT_FALSE(autostart.Exists("Zeltavor"));
-    // A file where the folder belongs.
-    fs::remove_all(home / "config");
-    fs::create_directories(home / "config");
-    std::ofstream(home / "config/autostart") << "a file";
+    fs::remove_all(home / "config/autostart");
+    std::ofstream(home / "config/autostart") << "a file where the folder belongs";
     EXPECT_FALSE(autostart.Write("Zeltavor", "/usr/bin/zeltavor"));
 }
 
@@ -59,13 +54,12 @@ TEST_F(XdgAutostartTest, AwkwardPathsStartExactlyThatProgram) {
     EXPECT_NE(ReadFile(entry).find("\nExec=/opt/100%%/zeltavor\n"), std::string::npos);
     for (const std::string folder : {"Mess Werk", "q\"uote", "$HOME", "back\\slash", "it's", "`tick`", "a;b&c|d",
                                      "tab\there", "~user (x86) #1 *?<>"}) {
-        const fs::path program = home / folder / "zeltavor";
+        const fs::path program = home / folder / "zeltavor", started = home / folder / "started";
         fs::create_directories(program.parent_path());
         std::ofstream(program) << "#!/bin/sh\nprintf '%s' \"$0\" > \"$(dirname \"$0\")/started\"\n";
         fs::permissions(program, fs::perms::owner_all);
         ASSERT_TRUE(autostart.Write("Zeltavor", program.string()));
         ASSERT_EQ(std::system(("gio launch '" + entry.string() + "' 2>&1").c_str()), 0) << folder;
-        const fs::path started = program.parent_path() / "started";
         for (int wait = 0; wait < 100 && ReadFile(started) != program.string(); ++wait)
             std::this_thread::sleep_for(std::chrono::milliseconds(50));
         EXPECT_EQ(ReadFile(started), program.string()) << folder;

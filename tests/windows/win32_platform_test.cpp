@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <shellapi.h>
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "fakes.h"
 #include "registry_stores.h"
@@ -13,9 +15,9 @@ namespace zeltavor::win32_platform {
 namespace {
 
 // What the system's own reg.exe prints for a query (Wine has one too).
-std::string RegQuery(const std::string& arguments) {
+std::string RegQuery(const std::string& key, const char* value) {
     std::string output;
-    FILE* pipe = _popen(("reg query " + arguments + " 2>&1").c_str(), "r");
+    FILE* pipe = _popen(("reg query \"HKCU\\" + key + "\" /v " + value + " 2>&1").c_str(), "r");
     char buffer[512];
     while (pipe && std::fgets(buffer, sizeof buffer, pipe)) output += buffer;
     if (pipe) _pclose(pipe);
@@ -23,15 +25,12 @@ std::string RegQuery(const std::string& arguments) {
 }
 
 // Each figure next to what the system reports by another route.
-TEST(Win32Facilities, MemoryLoadIsThePhysicalMemoryInUse) {
-    MEMORYSTATUSEX status{};
-    status.dwLength = sizeof status;
+TEST(Win32Facilities, FiguresAreWhatTheSystemReports) {
+    MEMORYSTATUSEX status{sizeof status};
     ASSERT_TRUE(GlobalMemoryStatusEx(&status));
-    const double used = 100.0 * static_cast<double>(status.ullTotalPhys - status.ullAvailPhys) / status.ullTotalPhys;
-    EXPECT_NEAR(Win32MemoryStatus().MemoryLoad().value_or(1000), used, 2);
-}
+    const double usedMemory = 100.0 * static_cast<double>(status.ullTotalPhys - status.ullAvailPhys) / status.ullTotalPhys;
+    EXPECT_NEAR(Win32MemoryStatus().MemoryLoad().value_or(1000), usedMemory, 2);
 
-TEST(Win32Facilities, DiskFiguresAreWhatTheSystemReportsForC) {
     ULARGE_INTEGER available{}, total{}, free{};
     ASSERT_TRUE(GetDiskFreeSpaceExA("C:\\", &available, &total, &free));
     testing::FormFixture f;
@@ -40,41 +39,31 @@ TEST(Win32Facilities, DiskFiguresAreWhatTheSystemReportsForC) {
     Form1 form(platform, f.desktop);
     form.lblHDRAM.Caption = "HD";
     form.Timer2_Timer();
-    const double used = 100.0 * (total.QuadPart - available.QuadPart) / total.QuadPart;
-    EXPECT_NEAR(form.Percent, used, 0.05);
+    EXPECT_NEAR(form.Percent, 100.0 * (total.QuadPart - available.QuadPart) / total.QuadPart, 0.05);
     char current[MAX_PATH] = {};
     GetCurrentDirectoryA(MAX_PATH, current);
     EXPECT_EQ(std::toupper(current[0]), 'C');  // the measured drive stays current
-}
 
-TEST(Win32Facilities, DecimalSeparatorIsTheOneTheUsersNumbersShow) {
-    wchar_t formatted[32] = {};
+    wchar_t formatted[32] = {};  // "1" + separator + "5…"
     ASSERT_GT(GetNumberFormatW(LOCALE_USER_DEFAULT, 0, L"1.5", nullptr, formatted, 32), 0);
     const std::wstring number = formatted;
-    const std::wstring between = number.substr(1, number.find(L'5') - 1);  // "1" + separator + "5…"
-    EXPECT_EQ(UserNumberLocale().decimalSeparator, WideToUtf8(between));
+    EXPECT_EQ(UserNumberLocale().decimalSeparator, WideToUtf8(number.substr(1, number.find(L'5') - 1)));
 }
 
-TEST(RunKey, AValueIsWrittenReadBackByRegAndDeleted) {
+TEST(Registry, RunKeyAndSettingsAreWhatRegSees) {
     RunKeyAutostart run;
     run.Remove("Zeltavor");
-    ASSERT_TRUE(run.Write("Zeltavor", "C:\\Tools\\Gauge"));
+    for (const auto& [command, shown] : {std::pair{"C:\\Tools\\Gauge", "REG_SZ    C:\\Tools\\Gauge"},
+                                         {"C:\\Mess Werk\\Gauge", "REG_SZ    \"C:\\Mess Werk\\Gauge\""}}) {
+        ASSERT_TRUE(run.Write("Zeltavor", command));
+        const std::string listed = RegQuery(kRunKey, "Zeltavor");
+        EXPECT_NE(listed.find(shown), std::string::npos) << listed;
+    }
     EXPECT_TRUE(run.Exists("Zeltavor"));
-    const std::string key = std::string("HKCU\\") + kRunKey;
-    std::string listed = RegQuery("\"" + key + "\" /v Zeltavor");
-    EXPECT_NE(listed.find("REG_SZ"), std::string::npos) << listed;
-    EXPECT_NE(listed.find("C:\\Tools\\Gauge"), std::string::npos) << listed;
-
-    ASSERT_TRUE(run.Write("Zeltavor", "C:\\Program Files\\Mess Werk\\Gauge"));  // replaced, and quoted
-    listed = RegQuery("\"" + key + "\" /v Zeltavor");
-    EXPECT_NE(listed.find("\"C:\\Program Files\\Mess Werk\\Gauge\""), std::string::npos) << listed;
-
     EXPECT_TRUE(run.Remove("Zeltavor"));
     EXPECT_FALSE(run.Exists("Zeltavor"));
     EXPECT_FALSE(run.Remove("Zeltavor"));  // nothing left to delete
-}
 
-TEST(RegistrySettings, TextsComeBackAndRegSeesThem) {
     RegistrySettingsStore store;
     RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\MEM-Test");
     EXPECT_FALSE(store.Read("MEM-Test", "Optionen", "Monis"));
@@ -82,18 +71,55 @@ TEST(RegistrySettings, TextsComeBackAndRegSeesThem) {
         store.Write("MEM-Test", "Optionen", "txtHeight", text);
         EXPECT_EQ(store.Read("MEM-Test", "Optionen", "txtHeight"), std::optional<std::string>(text)) << text;
     }
-    store.Write("MEM-Test", "Optionen", "MEMTOP", "1500");
-    const std::string listed = RegQuery("HKCU\\Software\\MEM-Test\\Optionen /v MEMTOP");
-    EXPECT_NE(listed.find("1500"), std::string::npos) << listed;
-
-    // A value of another type, set by hand, counts as missing.
-    HKEY key = nullptr;
+    EXPECT_NE(RegQuery("Software\\MEM-Test\\Optionen", "txtHeight").find("REG_SZ    \"q\""), std::string::npos);
+    HKEY key = nullptr;  // a value of another type, set by hand, counts as missing
     ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\MEM-Test\\Optionen", 0, KEY_SET_VALUE, &key), 0);
     const DWORD number = 7;
     RegSetValueExA(key, "Monis", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number), sizeof number);
     RegCloseKey(key);
     EXPECT_FALSE(store.Read("MEM-Test", "Optionen", "Monis"));
     RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\MEM-Test");
+}
+
+std::string VersionField(const std::vector<char>& record, const char* name) {
+    char* value = nullptr;
+    UINT length = 0;
+    const std::string path = std::string("\\StringFileInfo\\040704B0\\") + name;
+    if (!VerQueryValueA(record.data(), path.c_str(), reinterpret_cast<void**>(&value), &length)) return "<none>";
+    return std::string(value, length > 0 ? length - 1 : 0);
+}
+
+BOOL CALLBACK AddLanguage(HMODULE, LPCSTR, LPCSTR, WORD language, LONG_PTR languages) {
+    reinterpret_cast<std::vector<WORD>*>(languages)->push_back(language);
+    return TRUE;
+}
+BOOL CALLBACK AddNameLanguages(HMODULE module, LPCSTR type, LPSTR name, LONG_PTR languages) {
+    return EnumResourceLanguagesA(module, type, name, AddLanguage, languages) | TRUE;
+}
+BOOL CALLBACK AddTypeLanguages(HMODULE module, LPSTR type, LONG_PTR languages) {
+    return EnumResourceNamesA(module, type, AddNameLanguages, languages) | TRUE;
+}
+
+// The version record as Explorer's properties page reads it, and every
+// resource filed under German (Germany).
+TEST(Program, NamesItselfInGerman) {
+    const char* program = ZELTAVOR_PROGRAM;  // the Linux path of the built program, seen through drive Z:
+    std::vector<char> record(GetFileVersionInfoSizeA(program, nullptr));
+    ASSERT_FALSE(record.empty()) << program;
+    ASSERT_TRUE(GetFileVersionInfoA(program, 0, static_cast<DWORD>(record.size()), record.data()));
+    for (const auto& [name, value] : {std::pair{"FileDescription", "Speicherbelegung auslesen"}, {"FileVersion", "1.01.0004"},
+                                      {"ProductVersion", "1.01.0004"}, {"ProductName", "Zeltavor"},
+                                      {"InternalName", "ZeltavorBlack"}, {"OriginalFilename", "ZeltavorBlack.exe"}})
+        EXPECT_EQ(VersionField(record, name), value);
+    EXPECT_TRUE(ExtractIconA(GetModuleHandleA(nullptr), program, 0) != nullptr);
+
+    const HMODULE resources = LoadLibraryExA(program, nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    ASSERT_NE(resources, nullptr);
+    std::vector<WORD> languages;
+    EnumResourceTypesA(resources, AddTypeLanguages, reinterpret_cast<LONG_PTR>(&languages));
+    FreeLibrary(resources);
+    EXPECT_GE(languages.size(), 8u);  // icon, six pictures, version record
+    for (const WORD language : languages) EXPECT_EQ(language, MAKELANGID(LANG_GERMAN, SUBLANG_GERMAN));
 }
 
 }  // namespace
