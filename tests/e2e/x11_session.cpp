@@ -1,69 +1,40 @@
 #include "x11_session.h"
 
-#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
-#include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <cstdio>
 #include <cstdlib>
+#include <sstream>
 #include <stdexcept>
-#include <thread>
+
+#include "command.h"
 
 namespace zeltavor::e2e {
 
-namespace {
-
-struct RawProperty {
-    Atom type = None;
-    int format = 0;
-    unsigned long count = 0;
-    unsigned char* data = nullptr;
-    ~RawProperty() {
-        if (data) XFree(data);
-    }
-};
-
-void ReadProperty(Display* display, XWindow window, const char* name, RawProperty& out) {
-    unsigned long remaining = 0;
-    XGetWindowProperty(display, window, XInternAtom(display, name, False), 0, 4096, False, AnyPropertyType,
-                       &out.type, &out.format, &out.count, &remaining, &out.data);
-}
-
-}  // namespace
-
-GaugeProcess::GaugeProcess(std::map<std::string, std::string> extraEnvironment, std::vector<std::string> command,
-                           const std::string& errorFile) {
-    std::vector<char*> argv;
-    for (std::string& argument : command) argv.push_back(argument.data());
-    argv.push_back(nullptr);
-    pid_ = ::fork();
-    if (pid_ == 0) {
-        for (const auto& [name, value] : extraEnvironment) ::setenv(name.c_str(), value.c_str(), 1);
-        if (!errorFile.empty()) std::freopen(errorFile.c_str(), "w", stderr);
-        ::execv(argv[0], argv.data());
-        ::_exit(127);
-    }
-    if (pid_ < 0) throw std::runtime_error("fork failed");
+GaugeProcess::GaugeProcess(const std::map<std::string, std::string>& extraEnvironment,
+                           const std::vector<std::string>& command, const std::string& errorFile) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const auto& [name, value] : extraEnvironment) environment.insert(QString::fromStdString(name), QString::fromStdString(value));
+    process_.setProcessEnvironment(environment);
+    process_.setStandardErrorFile(errorFile.empty() ? QProcess::nullDevice() : QString::fromStdString(errorFile));
+    QStringList arguments;
+    for (std::size_t i = 1; i < command.size(); ++i) arguments << QString::fromStdString(command[i]);
+    process_.start(QString::fromStdString(command[0]), arguments);
+    if (!process_.waitForStarted()) throw std::runtime_error("cannot start " + command[0]);
 }
 
 GaugeProcess::~GaugeProcess() {
-    if (exited_) return;
-    ::kill(pid_, SIGKILL);
-    ::waitpid(pid_, nullptr, 0);
+    process_.kill();
+    process_.waitForFinished();
 }
 
 std::optional<int> GaugeProcess::WaitForExit(std::chrono::milliseconds timeout) {
-    int status = 0;
-    const bool ended = PollUntil(timeout, [&] { return ::waitpid(pid_, &status, WNOHANG) == pid_; });
-    if (!ended) return std::nullopt;
-    exited_ = true;
-    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    if (process_.state() != QProcess::NotRunning && !process_.waitForFinished(static_cast<int>(timeout.count())))
+        return std::nullopt;
+    return process_.exitStatus() == QProcess::NormalExit ? process_.exitCode() : 128;
 }
 
-XSession::XSession(const char* displayName) : display_(XOpenDisplay(displayName)) {
+XSession::XSession() : display_(XOpenDisplay(nullptr)) {
     if (display_ == nullptr) throw std::runtime_error("no X server at $DISPLAY; run the test through x_session.sh");
     // Windows come and go while the tests look at them; a request about one
     // that is gone simply finds nothing.
@@ -75,45 +46,18 @@ XSession::~XSession() { XCloseDisplay(display_); }
 std::optional<XWindow> XSession::WaitForWindow(pid_t pid, std::chrono::milliseconds timeout, XWindow other) const {
     std::optional<XWindow> found;
     PollUntil(timeout, [&] {
-        RawProperty clients;
-        ReadProperty(display_, DefaultRootWindow(display_), "_NET_CLIENT_LIST", clients);
-        const auto* windows = reinterpret_cast<const unsigned long*>(clients.data);
-        for (unsigned long i = 0; windows && i < clients.count; ++i) {
-            const auto pids = CardinalListProperty(windows[i], "_NET_WM_PID");
-            if (!pids.empty() && pids[0] == pid && windows[i] != other && IsMapped(windows[i])) found = windows[i];
-        }
+        std::istringstream windows(testing::CommandOutput("xdotool search --onlyvisible --pid " + std::to_string(pid)));
+        for (XWindow window; windows >> window;)
+            if (window != other) found = window;
         return found.has_value();
     });
     return found;
 }
 
-std::vector<std::string> XSession::AtomListProperty(XWindow window, const char* name) const {
-    RawProperty property;
-    ReadProperty(display_, window, name, property);
-    std::vector<std::string> names;
-    const auto* atoms = reinterpret_cast<const unsigned long*>(property.data);
-    for (unsigned long i = 0; atoms && property.format == 32 && i < property.count; ++i) {
-        char* atomName = XGetAtomName(display_, atoms[i]);
-        names.emplace_back(atomName);
-        XFree(atomName);
-    }
-    return names;
-}
-
-std::vector<long> XSession::CardinalListProperty(XWindow window, const char* name) const {
-    RawProperty property;
-    ReadProperty(display_, window, name, property);
-    std::vector<long> values;
-    const auto* longs = reinterpret_cast<const long*>(property.data);
-    for (unsigned long i = 0; longs && property.format == 32 && i < property.count; ++i) values.push_back(longs[i]);
-    return values;
-}
-
-std::string XSession::Utf8Property(XWindow window, const char* name) const {
-    RawProperty property;
-    ReadProperty(display_, window, name, property);
-    if (!property.data || property.format != 8) return {};
-    return std::string(reinterpret_cast<const char*>(property.data), property.count);
+std::string XSession::Property(XWindow window, const char* name) const {
+    const std::string shown = testing::CommandOutput("xprop -notype -id " + std::to_string(window) + " " + name);
+    const auto equals = shown.find(" = ");
+    return equals == std::string::npos ? "" : shown.substr(equals + 3, shown.find('\n') - equals - 3);
 }
 
 bool XSession::IsMapped(XWindow window) const {
@@ -131,12 +75,10 @@ Rect XSession::RootGeometry(XWindow window) const {
 }
 
 Screenshot XSession::Capture(const Rect& area) const {
-    XImage* image = XGetImage(display_, DefaultRootWindow(display_), area.x, area.y,
-                              static_cast<unsigned>(area.width), static_cast<unsigned>(area.height), AllPlanes,
-                              ZPixmap);
+    XImage* image = XGetImage(display_, DefaultRootWindow(display_), area.x, area.y, static_cast<unsigned>(area.width),
+                              static_cast<unsigned>(area.height), AllPlanes, ZPixmap);
     if (image == nullptr) throw std::runtime_error("XGetImage failed");
     Screenshot shot{area.width, area.height, {}};
-    shot.pixels.reserve(static_cast<std::size_t>(area.width * area.height));
     for (int y = 0; y < area.height; ++y)
         for (int x = 0; x < area.width; ++x) {
             const unsigned long pixel = XGetPixel(image, x, y);

@@ -2,6 +2,7 @@
 
 #include <sys/types.h>
 
+#include <QProcess>
 #include <chrono>
 #include <cstdint>
 #include <map>
@@ -31,42 +32,31 @@ struct Screenshot {
     const Rgb8& at(int x, int y) const { return pixels[static_cast<std::size_t>(y * width + x)]; }
 };
 
-// The program under test, started as a user would start it; ended on destruction.
+// The program under test, started as a user would start it (the Linux
+// program, or any other command line); killed on destruction if still running.
 class GaugeProcess {
 public:
-    // The Linux program, or any other command line (the Windows one under Wine).
-    // Its standard error goes to errorFile when one is named.
-    explicit GaugeProcess(std::map<std::string, std::string> extraEnvironment = {},
-                          std::vector<std::string> command = {ZELTAVOR_BINARY}, const std::string& errorFile = "");
+    explicit GaugeProcess(const std::map<std::string, std::string>& extraEnvironment = {},
+                          const std::vector<std::string>& command = {ZELTAVOR_BINARY}, const std::string& errorFile = "");
     ~GaugeProcess();
-    GaugeProcess(const GaugeProcess&) = delete;
-    GaugeProcess& operator=(const GaugeProcess&) = delete;
-
-    pid_t pid() const { return pid_; }
-    // Waits for the process to end by itself; its exit status, or nothing on timeout.
+    pid_t pid() const { return static_cast<pid_t>(process_.processId()); }
+    // Its exit status once it ended by itself (128 for a crash), or nothing on timeout.
     std::optional<int> WaitForExit(std::chrono::milliseconds timeout);
 
 private:
-    pid_t pid_ = -1;
-    bool exited_ = false;
+    QProcess process_;
 };
 
 // A client connection to the test's X server ($DISPLAY).
 class XSession {
 public:
-    explicit XSession(const char* displayName = nullptr);  // $DISPLAY by default
+    XSession();
     ~XSession();
-    XSession(const XSession&) = delete;
-    XSession& operator=(const XSession&) = delete;
-
     Display* display() const { return display_; }
-
-    // The managed top-level window of a process, once the window manager lists
-    // it; `other` names one to pass over (to find a dialog beside the main window).
+    // A mapped top-level window of the process other than `other` (to find a dialog beside the main window).
     std::optional<XWindow> WaitForWindow(pid_t pid, std::chrono::milliseconds timeout, XWindow other = 0) const;
-    std::vector<std::string> AtomListProperty(XWindow window, const char* name) const;
-    std::vector<long> CardinalListProperty(XWindow window, const char* name) const;
-    std::string Utf8Property(XWindow window, const char* name) const;
+    // What xprop shows of a property, after the "=": "\"Zeltavor\"", "_NET_WM_STATE_ABOVE", "0, 0, 0, 0".
+    std::string Property(XWindow window, const char* name) const;
     bool IsMapped(XWindow window) const;
     Rect RootGeometry(XWindow window) const;  // position on the screen and size
     Screenshot Capture(const Rect& area) const;  // what the screen shows there
@@ -78,8 +68,7 @@ private:
 // Polls every 20 ms until done() holds or the time is up; true if it held.
 template <typename Predicate>
 bool PollUntil(std::chrono::milliseconds timeout, Predicate done) {
-    const auto deadline = std::chrono::steady_clock::now() + timeout;
-    while (std::chrono::steady_clock::now() < deadline) {
+    for (const auto deadline = std::chrono::steady_clock::now() + timeout; std::chrono::steady_clock::now() < deadline;) {
         if (done()) return true;
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
