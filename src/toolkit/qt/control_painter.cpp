@@ -3,6 +3,7 @@
 #include <QFontMetricsF>
 #include <algorithm>
 
+#include "gauge_window.h"
 #include "pictures.h"
 
 namespace zeltavor::qt {
@@ -60,6 +61,22 @@ void ControlPainter::Draw(const Image& image) {
 void ControlPainter::Draw(const Line& line) {
     painter_.setPen(QPen(ToQColor(line.Colour), line.WidthPixels, Qt::SolidLine, Qt::RoundCap));
     painter_.drawLine(ToPixels(line.X1, line.Y1), ToPixels(line.X2, line.Y2));
+}
+
+void GaugeWindow::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), ToQColor(form().BackColor));
+    if (const QPixmap& dial = PixmapOf(form().BackgroundPicture); !dial.isNull()) {
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        if (form().Width() == form().Height())
+            painter.drawPixmap(rect(), dial);  // stretched over the square instrument
+        else
+            painter.drawPixmap(QPointF(0, 0), dial);
+    }
+    painter.setRenderHint(QPainter::Antialiasing);
+    const auto& screen = form().platform().screen;
+    ControlPainter controls(painter, screen.TwipsPerPixelX(), screen.TwipsPerPixelY(), form().BackColor);
+    DrawWindowControls(form(), controls);
 }
 
 }  // namespace zeltavor::qt

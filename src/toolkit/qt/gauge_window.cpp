@@ -1,22 +1,16 @@
 #include "gauge_window.h"
 
 #include <QAccessible>
-#include <QClipboard>
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QGuiApplication>
-#include <QMessageBox>
 #include <QMouseEvent>
 
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
-#include "control_painter.h"
 #include "gauge_accessible.h"
 #include "pictures.h"
-#include "window_outline.h"
-#include "xdg_autostart.h"
 
 namespace zeltavor::qt {
 
@@ -89,20 +83,6 @@ void GaugeWindow::Fail(const RuntimeError& error) {
     std::exit(1);
 }
 
-void GaugeWindow::TopWindow() { raise(); }
-
-void GaugeWindow::SetWindowRgn(const RoundRectRegion& region) { SetOutline(*this, region); }
-
-void GaugeWindow::ClearClipboard() { QGuiApplication::clipboard()->clear(QClipboard::Clipboard); }
-
-void GaugeWindow::ShowMessage(std::string_view text) {
-    QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(form().Caption),
-                    QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), QMessageBox::Ok, this);
-    box.exec();
-}
-
-RunningExecutable GaugeWindow::Executable() { return linux_platform::RunningProgram(); }
-
 void GaugeWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     Apply(events_.FirstShow());
@@ -142,22 +122,6 @@ void GaugeWindow::mouseReleaseEvent(QMouseEvent* event) {
 void GaugeWindow::mouseDoubleClickEvent(QMouseEvent* event) {
     const QPointF at = InWindow(*event);
     Apply(events_.DoubleClick(at.x(), at.y()));
-}
-
-void GaugeWindow::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    painter.fillRect(rect(), ToQColor(form().BackColor));
-    if (const QPixmap& dial = PixmapOf(form().BackgroundPicture); !dial.isNull()) {
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        if (form().Width() == form().Height())
-            painter.drawPixmap(rect(), dial);  // stretched over the square instrument
-        else
-            painter.drawPixmap(QPointF(0, 0), dial);
-    }
-    painter.setRenderHint(QPainter::Antialiasing);
-    const auto& screen = form().platform().screen;
-    ControlPainter controls(painter, screen.TwipsPerPixelX(), screen.TwipsPerPixelY(), form().BackColor);
-    DrawWindowControls(form(), controls);
 }
 
 }  // namespace zeltavor::qt

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "gauge_window.h"
 #include "pictures.h"
 #include "text.h"
 
@@ -90,6 +91,19 @@ void ControlPainter::Draw(const Line& line) {
     LineTo(dc_, to.x, to.y);
     SelectObject(dc_, old);
     DeleteObject(pen);
+}
+
+void GaugeWindow::Paint() {
+    PaintBuffered(handle_, form().BackColor, [this](HDC buffer, const RECT& client) {
+        const Bitmap& dial = BitmapOf(form().BackgroundPicture);
+        if (form().Width() == form().Height())
+            StretchPicture(buffer, dial, 0, 0, client.right, client.bottom);  // over the square instrument
+        else
+            DrawPicture(buffer, dial, 0, 0);
+        const auto& screen = form().platform().screen;
+        ControlPainter controls(buffer, screen.TwipsPerPixelX(), screen.TwipsPerPixelY(), form().BackColor);
+        DrawWindowControls(form(), controls);
+    });
 }
 
 }  // namespace zeltavor::win32

@@ -5,9 +5,7 @@
 #include <cstdio>
 #include <string>
 
-#include "control_painter.h"
 #include "pictures.h"
-#include "system_facilities.h"
 #include "text.h"
 
 namespace zeltavor::win32 {
@@ -70,24 +68,18 @@ LRESULT GaugeWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_SHOWWINDOW:
             if (wParam) Apply(events_.FirstShow());
             break;
-        case WM_LBUTTONDOWN:
-        case WM_RBUTTONDOWN:
-        case WM_MBUTTONDOWN:
+        case WM_LBUTTONDOWN: case WM_RBUTTONDOWN: case WM_MBUTTONDOWN:
             SetCapture(handle_);
             Apply(events_.Press(message == WM_LBUTTONDOWN ? 1 : message == WM_RBUTTONDOWN ? 2 : 4, x, y));
             return 0;
-        case WM_LBUTTONUP:
-        case WM_RBUTTONUP:
-        case WM_MBUTTONUP:
+        case WM_LBUTTONUP: case WM_RBUTTONUP: case WM_MBUTTONUP:
             ReleaseCapture();
             Apply(events_.Release(message == WM_LBUTTONUP ? 1 : message == WM_RBUTTONUP ? 2 : 4, x, y));
             return 0;
         case WM_MOUSEMOVE:
             Apply(events_.Move(ButtonsHeld(wParam), x, y));
             return 0;
-        case WM_LBUTTONDBLCLK:
-        case WM_RBUTTONDBLCLK:
-        case WM_MBUTTONDBLCLK:
+        case WM_LBUTTONDBLCLK: case WM_RBUTTONDBLCLK: case WM_MBUTTONDBLCLK:
             SetCapture(handle_);
             Apply(events_.DoubleClick(x, y));
             return 0;
@@ -147,43 +139,6 @@ void GaugeWindow::Follow(const std::optional<TimerOrder>& order, UINT_PTR id) {
         SetTimer(handle_, id, static_cast<UINT>(order->interval), nullptr);
     else
         KillTimer(handle_, id);
-}
-
-void GaugeWindow::TopWindow() {
-    SetWindowPos(handle_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);  // flags 0x13
-}
-
-// The window manager owns the region from here on.
-void GaugeWindow::SetWindowRgn(const RoundRectRegion& region) {
-    HRGN outline = CreateRoundRectRgn(region.left, region.top, region.right, region.bottom, region.ellipseWidth,
-                                      region.ellipseHeight);
-    ::SetWindowRgn(handle_, outline, TRUE);
-}
-
-void GaugeWindow::ClearClipboard() {
-    if (!OpenClipboard(handle_)) return;
-    EmptyClipboard();
-    CloseClipboard();
-}
-
-void GaugeWindow::ShowMessage(std::string_view text) {
-    MessageBoxW(handle_, win32_platform::Utf8ToWide(text).c_str(), win32_platform::Utf8ToWide(form().Caption).c_str(),
-                MB_OK);
-}
-
-RunningExecutable GaugeWindow::Executable() { return win32_platform::RunningProgram(); }
-
-void GaugeWindow::Paint() {
-    PaintBuffered(handle_, form().BackColor, [this](HDC buffer, const RECT& client) {
-        const Bitmap& dial = BitmapOf(form().BackgroundPicture);
-        if (form().Width() == form().Height())
-            StretchPicture(buffer, dial, 0, 0, client.right, client.bottom);  // over the square instrument
-        else
-            DrawPicture(buffer, dial, 0, 0);
-        const auto& screen = form().platform().screen;
-        ControlPainter controls(buffer, screen.TwipsPerPixelX(), screen.TwipsPerPixelY(), form().BackColor);
-        DrawWindowControls(form(), controls);
-    });
 }
 
 }  // namespace zeltavor::win32
