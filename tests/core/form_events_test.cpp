@@ -24,16 +24,12 @@ TEST_F(Events, StartUpPlacesTheWindowAndRunsTheSweepThenTheRefresh) {
     const Changes started = events.Load();
     EXPECT_EQ(started.geometry, (PixelRect{67, 67, 148, 148}));
     ASSERT_TRUE(started.timer1 && started.timer2);
-    EXPECT_FALSE(started.timer1->run);
-    EXPECT_TRUE(started.timer2->run);
-    EXPECT_EQ(started.timer2->interval, 30);
+    EXPECT_EQ(std::tuple(started.timer1->run, started.timer2->run, started.timer2->interval), std::tuple(false, true, 30));
     EXPECT_TRUE(started.repaint && started.readingChanged);
     EXPECT_FALSE(events.FirstShow().geometry);  // the same square again
     Changes tick;
     while (!tick.timer1) tick = events.Timer2Fired();
-    EXPECT_TRUE(tick.timer1->run);
-    EXPECT_EQ(tick.timer1->interval, 100);
-    EXPECT_FALSE(tick.timer2->run);
+    EXPECT_EQ(std::tuple(tick.timer1->run, tick.timer1->interval, tick.timer2->run), std::tuple(true, 100, false));
     events.Timer1Fired();  // the needle from its last sweep step onto the reading
     const Changes quiet = events.Timer1Fired();
     EXPECT_FALSE(quiet.repaint || quiet.geometry || quiet.timer1 || quiet.timer2);
@@ -46,8 +42,7 @@ TEST_F(Events, ADragMovesTheWindowAndTheReleaseSavesItsPlace) {
     events.Press(1, 10, 10);
     EXPECT_EQ(events.Move(1, 110, 60).geometry, (PixelRect{167, 117, 148, 148}));
     events.Release(1, 110, 60);
-    EXPECT_EQ(settings.Stored("MEMLeft"), "2500");
-    EXPECT_EQ(settings.Stored("MEMTOP"), "1750");
+    EXPECT_EQ(settings.Stored("MEMLeft") + " " + settings.Stored("MEMTOP"), "2500 1750");
     events.form().Left = 1e9;  // beyond what window coordinates hold
     EXPECT_EQ(events.Geometry().left, 32767);
 }
@@ -86,44 +81,33 @@ TEST_F(Events, AnErrorIsHandedBackWithTheTimersStoppedAndAnUnloadEndsIt) {
     EXPECT_FALSE(events.CloseFromOutside().end);  // saved once
 }
 
-// A day of the gauge on a clock of its own that runs the timers as each
-// record orders them, with the user at it now and then: the readings move,
-// the disk fails for a while, the options change, the window is dragged.
+// A day on a clock of 10 ms steps that runs the timers as the records order
+// them, with the user at it now and then: the readings move, the disk fails
+// for a while, the options change, the window is dragged.
 TEST_F(Events, ADayOfEventsKeepsTheGaugeSound) {
-    constexpr long long kNever = 1LL << 62;
-    long long now = 0, due[2] = {kNever, kNever}, refreshes = 0;
-    int interval[2] = {0, 0};
-    const auto follow = [&](const Changes& changes) {
+    long due[2] = {0, 0}, every[2] = {0, 0}, refreshes = 0;  // milliseconds; 0: stopped
+    const auto follow = [&](const Changes& changes, long now) {
         ASSERT_FALSE(changes.error) << changes.error->what();
-        for (int t = 0; t < 2; ++t)
-            if (const auto& order = t == 0 ? changes.timer1 : changes.timer2)
-                due[t] = order->run ? now + (interval[t] = order->interval) : kNever;
+        for (int t : {0, 1})
+            if (const auto& order = t ? changes.timer2 : changes.timer1) due[t] = now + (every[t] = order->run ? order->interval : 0);
     };
-    follow(events.Load());
-    for (int minute = 0; minute < 24 * 60; ++minute) {
-        memory.load = static_cast<std::uint32_t>((minute * 37) % 101);
-        drives.geometry = minute % 97 ? std::optional(DiskGeometry{1, 4096, 1'000'000u + minute, 25'000'000}) : std::nullopt;
-        Form1& f = events.form();
-        switch (minute % 60) {
-            case 7: follow(events.Run([&] { f.imgDot0.Visible ? f.imgDot0_Click() : f.ImgDot1_Click(); })); break;
-            case 19: follow(events.Press(1, 30, 30)), follow(events.Move(1, 30 + minute % 20, 20)),
-                     follow(events.Release(1, 30, 20)); break;
-            case 31: follow(events.Press(2, 20, 20)), follow(events.Release(2, 20, 20)); break;
-            case 43: f.txtHeight.Text = std::to_string(700 + minute % 2000);
-                     follow(events.Run([&] { f.cmd_weiter_Click(); })); break;
-            case 55: follow(events.DoubleClick(10, 10)), follow(events.Release(1, 10, 10)); break;
+    follow(events.Load(), 0);
+    Form1& f = events.form();
+    for (long now = 10; now < 86'400'000; now += 10) {
+        if (const long minute = now / 60'000; now % 60'000 == 0) {
+            memory.load = static_cast<std::uint32_t>((minute * 37) % 101);
+            drives.geometry = minute % 97 ? std::optional(DiskGeometry{1, 4096, 1'000'000u + static_cast<unsigned>(minute), 25'000'000}) : std::nullopt;
+            if (minute % 60 == 7) follow(events.Run([&] { f.imgDot0.Visible ? f.imgDot0_Click() : f.ImgDot1_Click(); }), now);
+            if (minute % 60 == 19) follow(events.Press(1, 30, 30), now), follow(events.Move(1, 30 + minute % 20, 20), now), follow(events.Release(1, 30, 20), now);
+            if (minute % 60 == 31) follow(events.Press(2, 20, 20), now), follow(events.Release(2, 20, 20), now);
+            if (minute % 60 == 43) f.txtHeight.Text = std::to_string(700 + minute % 2000), follow(events.Run([&] { f.cmd_weiter_Click(); }), now);
+            if (minute % 60 == 55) follow(events.DoubleClick(10, 10), now), follow(events.Release(1, 10, 10), now);
+            ASSERT_NE(form.Timer1.Enabled(), form.Timer2.Enabled()) << "minute " << minute;
+            ASSERT_TRUE(form.Percent >= 0 && form.Percent <= 100) << "minute " << minute;
+            ASSERT_LE(std::hypot(form.SecZ.X2 - form.SecZ.X1, form.SecZ.Y2 - form.SecZ.Y1), 826);
         }
-        for (const long long end = now + 60'000; std::min(due[0], due[1]) <= end;) {
-            const int t = due[1] <= due[0] ? 1 : 0;
-            now = due[t];
-            due[t] += interval[t];
-            refreshes += t == 0;
-            follow(t == 0 ? events.Timer1Fired() : events.Timer2Fired());
-        }
-        now = 60'000LL * (minute + 1);
-        ASSERT_NE(form.Timer1.Enabled(), form.Timer2.Enabled()) << "minute " << minute;
-        ASSERT_TRUE(form.Percent >= 0 && form.Percent <= 100) << "minute " << minute;
-        ASSERT_LE(std::hypot(form.SecZ.X2 - form.SecZ.X1, form.SecZ.Y2 - form.SecZ.Y1), 826);
+        for (int t : {1, 0})
+            if (every[t] && now >= due[t]) refreshes += t == 0, follow(t ? events.Timer2Fired() : events.Timer1Fired(), now);
     }
     EXPECT_GT(refreshes, 800'000);  // nearly a day of refreshes at 100 ms
 }

@@ -43,6 +43,7 @@ TEST_F(OffscreenWindow, AnnouncesTheReadingAndNamesEveryControl) {
     EXPECT_EQ(gauge->role(), QAccessible::Indicator);
     EXPECT_TRUE(QTest::qWaitFor([&] { return gauge->text(QAccessible::Value) == "RAM 45 %"; }, 5000))
         << gauge->text(QAccessible::Value).toStdString();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window->form().Timer1.Enabled(); }, 5000)) << "the sweep did not end";
     int named = 0;
     for (int i = 0; i < gauge->childCount(); ++i)
         for (int j = 0; QAccessibleInterface* child = gauge->child(i) ? gauge->child(i)->child(j) : nullptr; ++j)

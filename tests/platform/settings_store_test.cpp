@@ -1,5 +1,5 @@
 // The settings file as the platform treats it: any text, hand edits, damage,
-// and folders missing, read-only, full or unreadable; two copies at once.
+// and folders missing, read-only, full or unreadable.
 #include <gtest/gtest.h>
 #include <sys/mount.h>
 #include <sys/wait.h>
@@ -19,14 +19,11 @@
 namespace zeltavor::qt {
 namespace {
 
-// Runs the body in a child process, which exits 0 when it returns true.
+// True when the body returns true in a child process.
 template <typename Body>
-pid_t Spawn(Body body) {
+bool InChild(Body body) {
     const pid_t child = ::fork();
     if (child == 0) ::_exit(body() ? 0 : 1);
-    return child;
-}
-bool Succeeded(pid_t child) {
     int status = 0;
     ::waitpid(child, &status, 0);
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;
@@ -135,14 +132,14 @@ TEST_F(SettingsStoreTest, ARefusedWriteNamesTheFileAndTheReasonAndLosesNothing) 
     WriteFile("[Optionen]\nMEMTOP=1000\n");
     ASSERT_TRUE(QFile(file).setPermissions(QFileDevice::Permissions()));
     ASSERT_TRUE(QFile(scratch.path()).setPermissions(QFileDevice::Permissions(0x7755)));
-    EXPECT_TRUE(Succeeded(Spawn([&] {
+    EXPECT_TRUE(InChild([&] {
         constexpr uid_t kNobody = 65534;
         if (::chown(folder.toUtf8(), kNobody, kNobody) || ::chown(file.toUtf8(), kNobody, kNobody) ||
             ::setgid(kNobody) || ::setuid(kNobody))
             return false;
         QtSettingsStore own;
         return Refusal(own).find("die Datei darf nicht gelesen werden") != std::string::npos;
-    }))) << "no German reason for the unreadable file";
+    })) << "no German reason for the unreadable file";
 }
 
 TEST_F(SettingsStoreTest, AReadOnlyAutostartFolderRefusesTheEntry) {
@@ -151,27 +148,6 @@ TEST_F(SettingsStoreTest, AReadOnlyAutostartFolderRefusesTheEntry) {
     linux_platform::XdgAutostart autostart(folder.toStdString());
     EXPECT_FALSE(autostart.Write("Zeltavor", "/usr/bin/zeltavor"));
     EXPECT_FALSE(autostart.Exists("Zeltavor"));
-}
-
-// Two copies writing the same keys at once: the file stays readable and each
-// key holds one of the two last writes.
-TEST_F(SettingsStoreTest, TwoCopiesWritingAtOnceLeaveAValidFile) {
-    constexpr int kWrites = 150;
-    const auto writer = [&](int copy) {
-        return [=] {
-            QtSettingsStore own;
-            for (int i = 0; i < kWrites; ++i)
-                own.Write("MEM", "Optionen", i % 2 ? "MEMTOP" : "MEMLeft", std::to_string(copy * 10000 + i));
-            return true;
-        };
-    };
-    const pid_t first = Spawn(writer(0)), second = Spawn(writer(1));
-    EXPECT_TRUE(Succeeded(first));
-    EXPECT_TRUE(Succeeded(second));
-    const QSettings written(file, QSettings::IniFormat);
-    EXPECT_EQ(written.status(), QSettings::NoError);
-    const std::string top = written.value("Optionen/MEMTOP").toString().toStdString();
-    EXPECT_TRUE(top == std::to_string(kWrites - 1) || top == std::to_string(10000 + kWrites - 1)) << top;
 }
 
 // These tests run under de_DE.UTF-8: the separator the C library uses there.

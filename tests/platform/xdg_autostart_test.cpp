@@ -46,6 +46,17 @@ TEST_F(XdgAutostartTest, WritesAFreshAccountsEntryAndRemovesIt) {
     EXPECT_FALSE(autostart.Write("Zeltavor", "/usr/bin/zeltavor"));
 }
 
+// A relative XDG_CONFIG_HOME would name another folder whenever the working
+// folder changes: it is ignored, as the base directory rules ask.
+TEST(ConfigHome, IsTheAbsoluteXdgConfigHomeOrTheConfigFolderAtHome) {
+    for (const auto& [configHome, expected] : {std::pair{"/etc/xdg-test", "/etc/xdg-test"}, {"relcfg", "/home/test/.config"},
+                                              {"", "/home/test/.config"}}) {
+        ::setenv("HOME", "/home/test", 1);
+        ::setenv("XDG_CONFIG_HOME", configHome, 1);
+        EXPECT_EQ(ConfigHome(), expected) << configHome;
+    }
+}
+
 // GLib's launcher, as GNOME and others start autostart entries, starts
 // exactly the program whatever its path holds. It checks "%%" literally
 // before launching, so that path's Exec line is read as written.
