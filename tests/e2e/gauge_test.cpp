@@ -252,6 +252,8 @@ TEST_F(Gauge, ATerminationSignalSavesAndEndsItWithinASecondWhateverIsOpen) {
     QFile::remove(settingsFile);
     ASSERT_TRUE(QDir().mkdir(settingsFile));  // no save can succeed
     Start();
+    EXPECT_EQ(Terminate(1s), 1) << "a failing save";
+    Start();
     XDoTool(MoveTo(kAt + 20, kAt + 20) + " click 1");  // the release fails to save
     ASSERT_TRUE(x.WaitForWindow(gauge->pid(), 5s, window)) << "no error box";
     EXPECT_EQ(Terminate(1s), 1) << "the error box open";
