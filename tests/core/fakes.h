@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app/errors.h"
 #include "app/form1.h"
 #include "app/platform.h"
 
@@ -30,12 +31,14 @@ struct FakeMemory final : MemoryStatus {
 struct FakeDrives final : Drives {
     std::optional<DiskGeometry> geometry = DiskGeometry{1, 4096, 1'000'000, 25'000'000};
     std::string current;
-    int queries = 0;
-    bool MakeDriveCurrent(std::string_view drive) override;
-    std::optional<DiskGeometry> CurrentDriveGeometry() override;
+    bool MakeDriveCurrent(std::string_view drive) override {
+        if (drive == "C:") current = drive;
+        return drive == "C:";
+    }
+    std::optional<DiskGeometry> CurrentDriveGeometry() override { return current == "C:" ? geometry : std::nullopt; }
 };
 
-// Answers queued values, then 0 (key up).
+// Answers queued values for F12, then 0 (key up).
 struct FakeKeys final : KeyState {
     std::deque<std::int16_t> answers;
     int queries = 0;
@@ -47,20 +50,31 @@ struct FakeSettings final : SettingsStore {
     std::map<std::string, std::string> values;
     std::vector<std::string> writes;
     bool refuseWrites = false;
-    std::optional<std::string> Read(std::string_view application, std::string_view section,
-                                    std::string_view key) override;
-    void Write(std::string_view application, std::string_view section, std::string_view key,
-               std::string_view value) override;
+    static std::string Path(std::string_view application, std::string_view section, std::string_view key) {
+        return std::string(application) + "/" + std::string(section) + "/" + std::string(key);
+    }
+    std::optional<std::string> Read(std::string_view application, std::string_view section, std::string_view key) override {
+        const auto found = values.find(Path(application, section, key));
+        return found == values.end() ? std::nullopt : std::optional(found->second);
+    }
+    void Write(std::string_view application, std::string_view section, std::string_view key, std::string_view value) override {
+        if (refuseWrites) throw RuntimeError(75, "refused");
+        values[Path(application, section, key)] = value;
+        writes.emplace_back(key);
+    }
     // The value under MEM/Optionen, or "<missing>".
-    std::string Stored(const std::string& key) const;
-    void Put(const std::string& key, std::string value) { values["MEM/Optionen/" + key] = std::move(value); }
+    std::string Stored(const std::string& key) { return Read("MEM", "Optionen", key).value_or("<missing>"); }
+    void Put(const std::string& key, std::string value) { values[Path("MEM", "Optionen", key)] = std::move(value); }
 };
 
 struct FakeAutostart final : AutostartStore {
     std::map<std::string, std::string, std::less<>> entries;
     bool refuseWrite = false, refuseRemove = false;
-    bool Write(std::string_view name, std::string_view command) override;
-    bool Remove(std::string_view name) override;
+    bool Write(std::string_view name, std::string_view command) override {
+        if (!refuseWrite) entries[std::string(name)] = command;
+        return !refuseWrite;
+    }
+    bool Remove(std::string_view name) override { return !refuseRemove && entries.erase(std::string(name)) == 1; }
     bool Exists(std::string_view name) override { return entries.contains(name); }
 };
 
