@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 
 #include "app/errors.h"
 
@@ -12,8 +13,7 @@ namespace {
 const NumberLocale kPoint{"."}, kComma{","};
 
 // The error number a call raises, or 0 when it raises none.
-template <typename Call>
-int ErrorOf(Call call) {
+int ErrorOf(const std::function<void()>& call) {
     try {
         call();
     } catch (const RuntimeError& error) {
@@ -22,30 +22,33 @@ int ErrorOf(Call call) {
     return 0;
 }
 
-TEST(Rounding, HalvesGoToTheEvenNeighbourAndOutOfRangeOverflows) {
+TEST(Numbers, RoundHalvesToEvenAndOverflowOutOfRange) {
     for (const auto& [value, rounded] : {std::pair{-84.5, -84}, {-85.5, -86}, {-83.5, -84}, {-84.996, -85},
                                          {332.5, 332}, {367.5, 368}, {32767.4, 32767}, {-32768.5, -32768}})
         EXPECT_EQ(RoundToInt16(value), rounded) << value;
     for (const auto& [value, rounded] : {std::pair{466.6667, 467}, {66.5, 66}, {67.5, 68}})
         EXPECT_EQ(RoundToInt32(value), rounded) << value;
-    EXPECT_EQ(ErrorOf([] { RoundToInt16(32767.5); }), 6);
-    EXPECT_EQ(ErrorOf([] { RoundToInt16(-32769); }), 6);
-    EXPECT_EQ(ErrorOf([] { RoundToInt32(2147483648.0); }), 6);
-    EXPECT_EQ(ErrorOf([] { RoundToInt32(std::nan("")); }), 6);
-    EXPECT_EQ(ErrorOf([] { ToSingle(1e39); }), 6);
+    for (const auto& call : std::vector<std::function<void()>>{[] { RoundToInt16(32767.5); }, [] { RoundToInt16(-32769); },
+                                                               [] { RoundToInt32(2147483648.0); }, [] { RoundToInt32(std::nan("")); },
+                                                               [] { ToSingle(1e39); }, [] { Currency::FromDouble(1e15); },
+                                                               [] { Currency::FromScaled(39).TimesCount(~0ull); }})
+        EXPECT_EQ(ErrorOf(call), 6);
     EXPECT_EQ(ErrorOf([] { TextToDouble("abc", kPoint); }), 13);
+    for (const auto& [bytes, scaled] : {std::pair{512.0, 5}, {4096.0, 39}, {8192.0, 78}, {32768.0, 312}})
+        EXPECT_EQ(Currency::FromDouble(bytes / 1048576.0).scaled(), scaled) << bytes;  // halves to even
+    EXPECT_EQ(Currency::FromScaled(39).TimesCount(25'000'000).scaled(), 975'000'000);
+    for (const auto& [scaled, floor] : {std::pair{38086, 30000}, {-5, -10000}, {-10000, -10000}})
+        EXPECT_EQ(Currency::FromScaled(scaled).Floor().scaled(), floor) << scaled;
+    EXPECT_EQ((Currency::FromScaled(10) - Currency::FromScaled(25)).scaled(), -15);
 }
 
-TEST(DisplayPatterns, WholeDigitsAndTenths) {
+TEST(Numbers, TextFollowsThePatternsAndTheLocale) {
     for (const auto& [value, text] : {std::pair{0.0, ""}, {7.0, "7"}, {100.0, "100"}, {0.4, ""}, {2.5, "3"}})
         EXPECT_EQ(FormatWholeDigits(value), text) << value;
     for (const auto& [value, text] : {std::pair{73.44, "73.4"}, {74.96, "75."}, {0.5, ".5"}, {100.0, "100."},
                                       {0.25, ".3"}, {0.0, "."}, {1.0, "1."}})
         EXPECT_EQ(FormatTenths(value, kPoint), text) << value;
     EXPECT_EQ(FormatTenths(95.99999159794486, kComma), "96,");
-}
-
-TEST(NumberText, SinglesPrintAndParseFollowingTheLocale) {
     for (const auto& [value, text] : {std::pair{1500.0f, "1500"}, {-45.0f, "-45"}, {-0.0f, "0"},
                                       {12345678.0f, "1.234568E+07"}, {0.1f, "0.1"}})
         EXPECT_EQ(SingleToText(value, kPoint), text) << value;
@@ -57,17 +60,6 @@ TEST(NumberText, SinglesPrintAndParseFollowingTheLocale) {
     EXPECT_FALSE(ParseNumber("1.5", kComma));  // not this locale's separator
     for (const char* text : {"", "   ", "abc", "12a", "inf", "nan", "1e400"})
         EXPECT_FALSE(ParseNumber(text, kPoint)) << text;
-}
-
-TEST(Currency, ExactArithmeticOrAnOverflow) {
-    for (const auto& [bytes, scaled] : {std::pair{512.0, 5}, {4096.0, 39}, {8192.0, 78}, {32768.0, 312}})
-        EXPECT_EQ(Currency::FromDouble(bytes / 1048576.0).scaled(), scaled) << bytes;  // halves to even
-    EXPECT_EQ(Currency::FromScaled(39).TimesCount(25'000'000).scaled(), 975'000'000);
-    EXPECT_EQ(ErrorOf([] { Currency::FromScaled(39).TimesCount(~0ull); }), 6);
-    EXPECT_EQ(ErrorOf([] { Currency::FromDouble(1e15); }), 6);
-    for (const auto& [scaled, floor] : {std::pair{38086, 30000}, {-5, -10000}, {-10000, -10000}})
-        EXPECT_EQ(Currency::FromScaled(scaled).Floor().scaled(), floor) << scaled;
-    EXPECT_EQ((Currency::FromScaled(10) - Currency::FromScaled(25)).scaled(), -15);
 }
 
 }  // namespace

@@ -7,8 +7,8 @@
 namespace zeltavor::testing {
 namespace {
 
-// Percent, then the needle's direction on the dial as the scale table gives it.
-TEST(Scale, PercentagesPointAtTheirDialSteps) {
+// Percent to the needle's direction on the dial, and the tip's place in twips.
+TEST(Needle, PercentagesPointAtTheirDialStepsFromThePivot) {
     FormFixture f;
     f.form.CenterX = f.form.CenterY = f.form.SecZ.X1 = f.form.SecZ.Y1 = 1110;
     f.form.NeedleLen = 825;
@@ -18,23 +18,14 @@ TEST(Scale, PercentagesPointAtTheirDialSteps) {
         EXPECT_NEAR(NeedleDirection(f.form), direction, 0.5) << percent << " %";
     }
     EXPECT_DOUBLE_EQ(Compress(60.5), 60.3);
-    EXPECT_DOUBLE_EQ(ScalePosition(0), -84.996);
-}
-
-TEST(Drehen, TipIsPlacedFromPivotAndLengthAndThePivotStays) {
-    FormFixture f;
-    f.form.CenterX = f.form.CenterY = f.form.SecZ.X1 = f.form.SecZ.Y1 = 1110;
     f.form.NeedleLen = 800;
-    const auto tip = [&] { return std::pair(f.form.SecZ.X2, f.form.SecZ.Y2); };
-    f.form.Drehen(-60);
-    EXPECT_EQ(tip(), std::pair(1110.f, 310.f));
-    f.form.Drehen(-45);  // a quarter turn right; floor of a cosine just below 0 gives one twip
-    EXPECT_EQ(tip(), std::pair(1910.f, 1111.f));
-    f.form.Drehen(-84.5);
-    const Line halfBelow = f.form.SecZ;
-    f.form.Drehen(-83.5);  // both halves round to step -84
-    EXPECT_EQ(f.form.SecZ, halfBelow);
-    EXPECT_EQ(std::pair(f.form.SecZ.X1, f.form.SecZ.Y1), std::pair(1110.f, 1110.f));
+    const auto tip = [&](double position) {
+        f.form.Drehen(position);
+        return std::tuple(f.form.SecZ.X1, f.form.SecZ.Y1, f.form.SecZ.X2, f.form.SecZ.Y2);
+    };
+    EXPECT_EQ(tip(-60), std::tuple(1110, 1110, 1110, 310));
+    EXPECT_EQ(tip(-45), std::tuple(1110, 1110, 1910, 1111));  // the floor of a cosine just below 0 is one twip
+    EXPECT_EQ(tip(-84.5), tip(-83.5));  // both halves round to step -84
     EXPECT_THROW(f.form.Drehen(40000), RuntimeError);
 }
 
@@ -63,39 +54,47 @@ TEST(Sweep, EndsWhenTheCounterReachesTheReading) {
         f.form.Timer1_Timer();
         EXPECT_NEAR(NeedleDirection(f.form), c.firstRefreshDirection, 0.5);
         EXPECT_EQ(f.memory.queries == 0, c.caption != std::string("RAM"));
-        EXPECT_EQ(f.form.ImgDot1.Visible, c.caption == std::string("HD"));  // the dot of the disk, filled
-        EXPECT_NE(f.form.imgDot0.Visible, f.form.ImgDot1.Visible);
+        EXPECT_EQ(std::pair(f.form.imgDot0.Visible, f.form.ImgDot1.Visible), std::pair(c.caption != std::string("HD"), c.caption == std::string("HD")));
     }
 }
 
-TEST(Readings, CaptionsShowTheLoadOrTheUsedShareWithTheLocalesSeparator) {
+// What each reading shows, a failed one included: no number, the needle at
+// rest, and the next tick asks again.
+TEST(Readings, ShowTheLoadOrTheUsedShareOrNoNumber) {
     FormFixture f;
+    const auto shown = [&] {
+        f.form.Timer1_Timer();
+        return std::pair(f.form.Percent, f.form.lbl_MEM.Caption);
+    };
+    f.form.Load();
     for (const auto& [load, caption] : {std::pair{45u, "45 %"}, {100u, "100 %"}, {0u, " %"}}) {
         f.memory.load = load;
-        f.form.MemoryCheck();
-        EXPECT_EQ(std::pair(f.form.Percent, f.form.lbl_MEM.Caption), std::pair(double(load), std::string(caption)));
+        EXPECT_EQ(shown(), std::pair(Compress(load), std::string(caption)));
     }
+    f.memory.load.reset();
+    EXPECT_EQ(shown(), std::pair(0.0, std::string("– %")));
+    EXPECT_NEAR(NeedleDirection(f.form), 210, 0.5);
     f.form.lblHDRAM.Caption = "HD";
-    f.form.Timer2_Timer();
-    EXPECT_DOUBLE_EQ(f.form.Percent, 95.99999159794486);
-    EXPECT_EQ(f.form.lbl_MEM.Caption, "96. %");
+    EXPECT_EQ(shown().second, "96. %");
+    EXPECT_DOUBLE_EQ(f.form.Percent, Compress(95.99999159794486));
     f.platform.locale = {","};
     f.drives.geometry = DiskGeometry{8, 512, 26'214'400 / 4, 26'214'400};
-    f.form.Timer2_Timer();
-    EXPECT_DOUBLE_EQ(f.form.Percent, 74.99999999999999);
-    EXPECT_EQ(f.form.lbl_MEM.Caption, "75, %");
+    EXPECT_EQ(shown().second, "75, %");
+    for (auto failing : {std::optional<DiskGeometry>{}, std::optional(DiskGeometry{1, 4096, 26'000'000, 25'000'000})}) {
+        f.drives.geometry = failing;  // none, or more free than in all
+        EXPECT_EQ(shown(), std::pair(0.0, std::string("– %")));
+    }
 }
 
 TEST(DriveSpace, ClusterFiguresInMegabytesOrNoFigure) {
     FakeDrives drives;
-    const auto free = [&](bool mega, bool whole) { return Module1::DiskFreeSpace(drives, "C:\\Windows", mega, whole); };
     const auto total = [&](bool mega, bool whole) { return Module1::DiskTotalSpace(drives, "C:", mega, whole); };
-    EXPECT_EQ(free(true, false), Currency::FromScaled(38086));
-    EXPECT_EQ(total(true, false), Currency::FromScaled(952148));
-    EXPECT_EQ(free(false, false), Currency::FromScaled(39'000'000));
-    EXPECT_EQ(total(false, false), Currency::FromScaled(975'000'000));
-    EXPECT_EQ(free(true, true), Currency::FromScaled(30000));
-    EXPECT_EQ(total(true, true), Currency::FromScaled(950000));
+    const auto figures = [&](bool mega, bool whole) {  // free and total, scaled by 10000
+        return std::pair(Module1::DiskFreeSpace(drives, "C:\\Windows", mega, whole)->scaled(), total(mega, whole)->scaled());
+    };
+    EXPECT_EQ(figures(true, false), (std::pair<std::int64_t, std::int64_t>(38086, 952148)));
+    EXPECT_EQ(figures(false, false), (std::pair<std::int64_t, std::int64_t>(39'000'000, 975'000'000)));
+    EXPECT_EQ(figures(true, true), (std::pair<std::int64_t, std::int64_t>(30000, 950000)));
     EXPECT_EQ(drives.current, "C:");  // the first two characters choose the drive
     EXPECT_FALSE(Module1::DiskTotalSpace(drives, "D:", true, false));
     // Counts no real disk has: beyond the fixed-point range, not wrapped round.
@@ -103,27 +102,6 @@ TEST(DriveSpace, ClusterFiguresInMegabytesOrNoFigure) {
         drives.geometry = geometry;
         EXPECT_FALSE(total(true, false));
     }
-}
-
-TEST(FailedReading, ShowsNoNumberAndTheNextTickTriesAgain) {
-    FormFixture f;
-    f.settings.Put("lblHDRAM.Caption", "HD");
-    f.form.Load();
-    f.drives.geometry.reset();
-    EXPECT_EQ(RunSweep(f.form), 1);  // no reading: the sweep ends at once
-    f.form.Timer1_Timer();
-    EXPECT_EQ(std::pair(f.form.Percent, f.form.lbl_MEM.Caption), std::pair(0.0, std::string("– %")));
-    EXPECT_NEAR(NeedleDirection(f.form), 210, 0.5);  // at rest, not a reading
-    f.drives.geometry = DiskGeometry{1, 4096, 1'000'000, 25'000'000};
-    f.form.Timer1_Timer();
-    EXPECT_EQ(f.form.lbl_MEM.Caption, "96. %");
-    f.drives.geometry = DiskGeometry{1, 4096, 26'000'000, 25'000'000};  // more free than in all
-    f.form.Timer1_Timer();
-    EXPECT_EQ(f.form.lbl_MEM.Caption, "– %");
-    f.form.lblHDRAM.Caption = "RAM";
-    f.memory.load.reset();
-    f.form.Timer1_Timer();
-    EXPECT_EQ(f.form.lbl_MEM.Caption, "– %");
 }
 
 TEST(F12, OnlyAFreshPressSnapsToTheTopRightCorner) {
