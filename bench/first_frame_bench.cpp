@@ -9,24 +9,40 @@
 
 #include "x11_session.h"
 
+// Last: Xlib's macros clash with Qt's headers.
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+
 using namespace zeltavor::e2e;
 using Clock = std::chrono::steady_clock;
 
+namespace {
+// The pixels where the window opens, straight from the server: a few
+// milliseconds, where a screenshot tool takes a hundred.
+std::vector<unsigned long> Capture(Display* display) {
+    XImage* image = XGetImage(display, DefaultRootWindow(display), 67, 67, 80, 80, AllPlanes, ZPixmap);
+    std::vector<unsigned long> pixels;
+    for (int y = 0; image != nullptr && y < 80; ++y)
+        for (int x = 0; x < 80; ++x) pixels.push_back(XGetPixel(image, x, y));
+    if (image != nullptr) XDestroyImage(image);
+    return pixels;
+}
+}  // namespace
+
 int main() {
-    XSession x;
-    const Rect place{67, 67, 80, 80};
+    Display* x = XOpenDisplay(nullptr);
+    if (x == nullptr) return std::puts("no X server: run through tests/e2e/x_session.sh"), 1;
     std::vector<double> milliseconds;
     for (int run = 0; run < 7; ++run) {
         std::this_thread::sleep_for(std::chrono::milliseconds(500));  // the last run's window gone
         QTemporaryDir config;
-        const Screenshot desktop = x.Capture(place);
+        const auto desktop = Capture(x);
         const auto start = Clock::now();
         GaugeProcess gauge({{"XDG_CONFIG_HOME", config.path().toStdString()}});
         const auto painted = [&] {
-            const Screenshot now = x.Capture(place);
+            const auto now = Capture(x);
             int changed = 0;
-            for (std::size_t i = 0; i < now.pixels.size(); ++i)
-                changed += now.pixels[i].r != desktop.pixels[i].r || now.pixels[i].g != desktop.pixels[i].g;
+            for (std::size_t i = 0; i < now.size() && i < desktop.size(); ++i) changed += now[i] != desktop[i];
             return changed > 2000;  // most of the dial is there
         };
         while (!painted() && Clock::now() - start < std::chrono::seconds(10)) {

@@ -27,14 +27,14 @@ std::string MoveTo(int x, int y) { return "mousemove " + std::to_string(x) + " "
 
 // The red needle's direction in degrees clockwise from twelve, from the pure
 // red pixels between the hub and the tip of the 148-pixel dial.
-std::optional<double> NeedleDirection(const Screenshot& shot) {
+std::optional<double> NeedleDirection(const QImage& shot) {
     double sumX = 0, sumY = 0;
     int count = 0;
-    for (int y = 0; y < shot.height; ++y)
-        for (int x = 0; x < shot.width; ++x) {
-            const Rgb8& p = shot.at(x, y);
+    for (int y = 0; y < shot.height(); ++y)
+        for (int x = 0; x < shot.width(); ++x) {
+            const QRgb p = shot.pixel(x, y);
             const double dx = x + 0.5 - 74, dy = y + 0.5 - 74, r = std::hypot(dx, dy);
-            if (p.r > 200 && p.g < 60 && p.b < 60 && r > 12 && r < 60) sumX += dx, sumY += dy, ++count;
+            if (qRed(p) > 200 && qGreen(p) < 60 && qBlue(p) < 60 && r > 12 && r < 60) sumX += dx, sumY += dy, ++count;
         }
     if (count < 20) return std::nullopt;
     return std::fmod(std::atan2(sumX, -sumY) * 180 / std::numbers::pi + 360, 360);
@@ -45,7 +45,6 @@ std::optional<double> NeedleDirection(const Screenshot& shot) {
 class Gauge : public ::testing::Test {
 protected:
     static constexpr int kAt = 67;
-    XSession x;
     QTemporaryDir config;
     QString settingsFile = config.filePath("MEM.conf");
     std::unique_ptr<GaugeProcess> gauge;
@@ -54,7 +53,7 @@ protected:
     void Start(std::map<std::string, std::string> environment = {}) {
         environment.insert({{"XDG_CONFIG_HOME", config.path().toStdString()}, {"LC_ALL", "C.UTF-8"}});
         gauge = std::make_unique<GaugeProcess>(environment);
-        const auto found = x.WaitForWindow(gauge->pid(), 10s);
+        const auto found = WaitForWindow(gauge->pid(), 10s);
         ASSERT_TRUE(found) << "the gauge's window did not appear";
         window = *found;
     }
@@ -71,10 +70,10 @@ protected:
     std::string Stored(const char* key) const {
         return QSettings(settingsFile, QSettings::IniFormat).value(QString("Optionen/") + key, "<missing>").toString().toStdString();
     }
-    Rect Geometry() const { return x.RootGeometry(window); }
+    QRect Place() const { return Geometry(window); }
     // Waits until the window stands there; a sanitized build reacts slowly.
-    bool Becomes(const Rect& place) const {
-        return PollUntil(3s, [&] { return Geometry() == place; });
+    bool Becomes(const QRect& place) const {
+        return PollUntil(3s, [&] { return Place() == place; });
     }
     void XDoTool(const std::string& arguments) const {
         ASSERT_TRUE(RunCommand("xdotool " + arguments)) << arguments;
@@ -95,7 +94,7 @@ protected:
         double before = 0;
         const bool follows = PollUntil(8s, [&] {
             before = reading();
-            seen = NeedleDirection(x.Capture(Geometry()));
+            seen = NeedleDirection(Capture(Place()));
             const double after = reading();
             const auto near = [&](double percent) {
                 const int step = RoundToInt16(ScalePosition(Compress(percent)));
@@ -112,29 +111,29 @@ protected:
 // At twice the density the instrument keeps its size in twips, draws the
 // finer dial, and its outline follows the circle pixel by pixel.
 TEST_F(Gauge, FirstStartIsASmallRoundTopmostInstrumentAtItsPlaceAtAnyDensity) {
-    const Rect place{2 * kAt, 2 * kAt, 160, 160};  // 1200 twips
-    const Screenshot desktop = x.Capture(place);
+    const QRect place{2 * kAt, 2 * kAt, 160, 160};  // 1200 twips
+    const QImage desktop = Capture(place);
     Start({{"QT_SCALE_FACTOR", "2"}});
-    EXPECT_EQ(Geometry(), place);
-    EXPECT_EQ(x.Property(window, "_NET_WM_NAME"), "\"Zeltavor\"");
-    EXPECT_NE(x.Property(window, "_NET_WM_STATE").find("_NET_WM_STATE_ABOVE"), std::string::npos);
-    EXPECT_EQ(x.Property(window, "_NET_FRAME_EXTENTS"), "0, 0, 0, 0");
-    EXPECT_NE(x.Property(window, "_NET_WM_ICON"), "");
+    EXPECT_EQ(Place(), place);
+    EXPECT_EQ(Property(window, "_NET_WM_NAME"), "\"Zeltavor\"");
+    EXPECT_NE(Property(window, "_NET_WM_STATE").find("_NET_WM_STATE_ABOVE"), std::string::npos);
+    EXPECT_EQ(Property(window, "_NET_FRAME_EXTENTS"), "0, 0, 0, 0");
+    EXPECT_NE(Property(window, "_NET_WM_ICON"), "");
     std::this_thread::sleep_for(1500ms);  // the sweep has settled
-    const Screenshot shot = x.Capture(place);
+    const QImage shot = Capture(place);
     for (const auto& [cx, cy] : {std::pair{2, 2}, {157, 2}, {2, 157}, {157, 157}, {6, 36}, {152, 122}})  // round, not rounded
-        EXPECT_EQ(shot.at(cx, cy), desktop.at(cx, cy)) << cx << "," << cy;
-    EXPECT_NE(shot.at(80, 6), desktop.at(80, 6));
+        EXPECT_EQ(shot.pixel(cx, cy), desktop.pixel(cx, cy)) << cx << "," << cy;
+    EXPECT_NE(shot.pixel(80, 6), desktop.pixel(80, 6));
     const auto firstShown = [&](int row) {
         int column = 0;
-        while (column < shot.width && shot.at(column, row) == desktop.at(column, row)) ++column;
+        while (column < shot.width() && shot.pixel(column, row) == desktop.pixel(column, row)) ++column;
         return column;
     };
     int finerThanTwo = 0, blocksWithDetail = 0;
     for (int y = 4; y < 76; y += 2) finerThanTwo += firstShown(y) != firstShown(y + 1);
     EXPECT_GT(finerThanTwo, 8) << "the edge moves in steps of two pixels";
     for (int row = 40; row < 120; row += 2)
-        for (int column = 40; column < 120; column += 2) blocksWithDetail += shot.at(column, row) != shot.at(column + 1, row + 1);
+        for (int column = 40; column < 120; column += 2) blocksWithDetail += shot.pixel(column, row) != shot.pixel(column + 1, row + 1);
     EXPECT_GT(blocksWithDetail, 40 * 40 / 4) << "a blocky dial";
 }
 
@@ -158,7 +157,7 @@ TEST_F(Gauge, ADragSnapsToTheEdgesIsStoredOnReleaseAndARestartComesBackThere) {
     EXPECT_EQ(Stored("MEMTOP"), "2500");
     EXPECT_EQ(Terminate(), 0);
     Start();
-    EXPECT_EQ(Geometry(), (Rect{267, 167, 80, 80}));
+    EXPECT_EQ(Place(), (QRect(267, 167, 80, 80)));
     // Two pixels short of the left edge and well below the bottom one.
     XDoTool(MoveTo(307, 207) + " mousedown 1 " + MoveTo(42, 760) + " sleep 0.2 mouseup 1");
     EXPECT_TRUE(Becomes({0, 768 - 80, 80, 80}));
@@ -167,21 +166,21 @@ TEST_F(Gauge, ADragSnapsToTheEdgesIsStoredOnReleaseAndARestartComesBackThere) {
 }
 
 TEST_F(Gauge, TheOptionsViewTakesDigitsAndWeiterMakesARoundInstrumentOfThatSize) {
-    const Screenshot desktop = x.Capture({kAt, kAt, 100, 100});
+    const QImage desktop = Capture({kAt, kAt, 100, 100});
     Start();
     OpenOptions();
-    const Screenshot panel = x.Capture(Geometry());
-    EXPECT_EQ(panel.at(300, 75), (Rgb8{192, 192, 192}));
-    EXPECT_EQ(panel.at(466, 147), (Rgb8{192, 192, 192}));  // square corners
+    const QImage panel = Capture(Place());
+    EXPECT_EQ(panel.pixel(300, 75), (qRgb(192, 192, 192)));
+    EXPECT_EQ(panel.pixel(466, 147), (qRgb(192, 192, 192)));  // square corners
     ClickPanel(1695, 1200, 645, 330, "click --repeat 3 1");  // txtHeight, its text selected
     XDoTool("type 1a5.b0,0");  // letters and separators are refused
     ClickPanel(930, 1590, 2505, 585);  // "weiter"
     ASSERT_TRUE(Becomes({kAt, kAt, 100, 100}));
     EXPECT_EQ(Stored("txtHeight"), "1500");
     EXPECT_EQ(Stored("Monis"), "1");
-    const Screenshot round = x.Capture(Geometry());
-    EXPECT_EQ(round.at(1, 1), desktop.at(1, 1));
-    EXPECT_NE(round.at(50, 3), desktop.at(50, 3));
+    const QImage round = Capture(Place());
+    EXPECT_EQ(round.pixel(1, 1), desktop.pixel(1, 1));
+    EXPECT_NE(round.pixel(50, 3), desktop.pixel(50, 3));
 
     OpenOptions();  // only a click that starts on the red cross ends the program
     XDoTool(MoveTo(kAt + 174, kAt + 140) + " mousedown 1 " + MoveTo(kAt + 434, kAt + 116) + " mouseup 1");
@@ -195,11 +194,11 @@ TEST_F(Gauge, TheOptionsViewTakesDigitsAndWeiterMakesARoundInstrumentOfThatSize)
 TEST_F(Gauge, TheDotSwitchesToTheDiskAndTheNeedleShowsWhatDfSays) {
     WriteSettings("[Optionen]\ntxtHeight=2220\n");
     Start();
-    const auto dotCentre = [&] { return x.Capture({kAt + 74, kAt + 116, 1, 1}).at(0, 0); };
-    EXPECT_LT(dotCentre().r, 60) << "the filled dot";
+    const auto dotCentre = [&] { return Capture({kAt + 74, kAt + 116, 1, 1}).pixel(0, 0); };
+    EXPECT_LT(qRed(dotCentre()), 60) << "the filled dot";
     XDoTool(MoveTo(kAt + 74, kAt + 116) + " click --repeat 2 --delay 80 1");  // 634 twips below the pivot
     EXPECT_EQ(Stored("lblHDRAM.Caption"), "HD");
-    EXPECT_GT(dotCentre().r, 200) << "the empty dot in its place";
+    EXPECT_GT(qRed(dotCentre()), 200) << "the empty dot in its place";
     EXPECT_TRUE(NeedleFollows([] { return testing::DfOfRoot().usedShare; }));
 }
 
@@ -209,23 +208,23 @@ TEST_F(Gauge, CleanUpEmptiesTheClipboardAndAutoStartWritesARunnableEntry) {
     OpenOptions();
     ClickPanel(330, 420, 2100, 285);  // "Speicher aufräumen"
     EXPECT_EQ(testing::CommandOutput("xclip -o -selection clipboard 2>/dev/null"), "");
-    const Screenshot panel = x.Capture(Geometry());
+    const QImage panel = Capture(Place());
     int yellow = 0;
     for (int y = 8; y < 24; ++y)  // Label3
-        for (int xx = 187; xx < 310; ++xx) yellow += panel.at(xx, y).r > 200 && panel.at(xx, y).b < 80;
+        for (int xx = 187; xx < 310; ++xx) yellow += qRed(panel.pixel(xx, y)) > 200 && qBlue(panel.pixel(xx, y)) < 80;
     EXPECT_GT(yellow, 30) << "no yellow message";
 
     ClickPanel(2940, 105, 1485, 285);  // "AutoStart"
-    const auto box = x.WaitForWindow(gauge->pid(), 5s, window);
+    const auto box = WaitForWindow(gauge->pid(), 5s, window);
     ASSERT_TRUE(box) << "no confirmation box";
-    EXPECT_EQ(x.Property(*box, "_NET_WM_NAME"), "\"Zeltavor\"");
+    EXPECT_EQ(Property(*box, "_NET_WM_NAME"), "\"Zeltavor\"");
     std::ifstream entry((config.path() + "/autostart/Zeltavor.desktop").toStdString());
     std::string line;
     while (std::getline(entry, line) && !line.starts_with("Exec=")) {
     }
     EXPECT_EQ(line, "Exec=" ZELTAVOR_BINARY);  // a plain path needs no quoting
     XDoTool("key Return");  // closes the box; the program goes on
-    EXPECT_TRUE(PollUntil(2s, [&] { return !x.IsMapped(*box); }));
+    EXPECT_TRUE(PollUntil(2s, [&] { return !IsMapped(*box); }));
     EXPECT_FALSE(gauge->WaitForExit(100ms));
 }
 
@@ -246,7 +245,7 @@ TEST_F(Gauge, ATerminationSignalSavesAndEndsItWithinASecondWhateverIsOpen) {
     Start();
     OpenOptions();
     ClickPanel(2940, 105, 1485, 285);  // "AutoStart"
-    ASSERT_TRUE(x.WaitForWindow(gauge->pid(), 5s, window)) << "no confirmation box";
+    ASSERT_TRUE(WaitForWindow(gauge->pid(), 5s, window)) << "no confirmation box";
     EXPECT_EQ(Terminate(1s), 0) << "the AutoStart box open";
 
     QFile::remove(settingsFile);
@@ -255,7 +254,7 @@ TEST_F(Gauge, ATerminationSignalSavesAndEndsItWithinASecondWhateverIsOpen) {
     EXPECT_EQ(Terminate(1s), 1) << "a failing save";
     Start();
     XDoTool(MoveTo(kAt + 20, kAt + 20) + " click 1");  // the release fails to save
-    ASSERT_TRUE(x.WaitForWindow(gauge->pid(), 5s, window)) << "no error box";
+    ASSERT_TRUE(WaitForWindow(gauge->pid(), 5s, window)) << "no error box";
     EXPECT_EQ(Terminate(1s), 1) << "the error box open";
 }
 

@@ -1,11 +1,9 @@
 #include <gtest/gtest.h>
 #include <windows.h>
-#include <shellapi.h>
 
-#include <cstdio>
 #include <string>
-#include <vector>
 
+#include "command.h"
 #include "fakes.h"
 #include "registry_stores.h"
 #include "system_facilities.h"
@@ -16,12 +14,7 @@ namespace {
 
 // What the system's own reg.exe prints for a query (Wine has one too).
 std::string RegQuery(const std::string& key, const char* value) {
-    std::string output;
-    FILE* pipe = _popen(("reg query \"HKCU\\" + key + "\" /v " + value + " 2>&1").c_str(), "r");
-    char buffer[512];
-    while (pipe && std::fgets(buffer, sizeof buffer, pipe)) output += buffer;
-    if (pipe) _pclose(pipe);
-    return output;
+    return testing::CommandOutput("reg query \"HKCU\\" + key + "\" /v " + value + " 2>&1");
 }
 
 // Each figure next to what the system reports by another route.
@@ -79,35 +72,6 @@ TEST(Registry, RunKeyAndSettingsAreWhatRegSees) {
     RegCloseKey(key);
     EXPECT_FALSE(store.Read("MEM-Test", "Optionen", "Monis"));
     RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\MEM-Test");
-}
-
-std::string VersionField(const std::vector<char>& record, const char* name) {
-    char* value = nullptr;
-    UINT length = 0;
-    const std::string path = std::string("\\StringFileInfo\\040704B0\\") + name;
-    if (!VerQueryValueA(record.data(), path.c_str(), reinterpret_cast<void**>(&value), &length)) return "<none>";
-    return std::string(value, length > 0 ? length - 1 : 0);
-}
-
-// The version record as Explorer's properties page reads it, and the
-// resources filed under German (Germany).
-TEST(Program, NamesItselfInGerman) {
-    const char* program = ZELTAVOR_PROGRAM;  // the Linux path of the built program, seen through drive Z:
-    std::vector<char> record(GetFileVersionInfoSizeA(program, nullptr));
-    ASSERT_FALSE(record.empty()) << program;
-    ASSERT_TRUE(GetFileVersionInfoA(program, 0, static_cast<DWORD>(record.size()), record.data()));
-    for (const auto& [name, value] : {std::pair{"FileDescription", "Speicherbelegung auslesen"}, {"FileVersion", "1.01.0004"},
-                                      {"ProductVersion", "1.01.0004"}, {"ProductName", "Zeltavor"},
-                                      {"InternalName", "ZeltavorBlack"}, {"OriginalFilename", "ZeltavorBlack.exe"}})
-        EXPECT_EQ(VersionField(record, name), value);
-    EXPECT_TRUE(ExtractIconA(GetModuleHandleA(nullptr), program, 0) != nullptr);
-
-    const HMODULE resources = LoadLibraryExA(program, nullptr, LOAD_LIBRARY_AS_DATAFILE);
-    ASSERT_NE(resources, nullptr);
-    constexpr WORD kGerman = MAKELANGID(LANG_GERMAN, SUBLANG_GERMAN);
-    EXPECT_NE(FindResourceExA(resources, RT_VERSION, MAKEINTRESOURCEA(VS_VERSION_INFO), kGerman), nullptr);
-    EXPECT_NE(FindResourceExA(resources, RT_GROUP_ICON, MAKEINTRESOURCEA(1), kGerman), nullptr);
-    FreeLibrary(resources);
 }
 
 }  // namespace
