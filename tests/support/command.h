@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdio>
-#include <sstream>
 #include <string>
 
 // What the tests ask of the system's own tools.
@@ -15,20 +14,6 @@ inline std::string CommandOutput(const std::string& command) {
     while (pipe != nullptr && std::fgets(buffer, sizeof buffer, pipe)) output += buffer;
     if (pipe != nullptr) ::pclose(pipe);
     return output;
-}
-
-// The share of "/" in use as df counts it (Use% is this, rounded up), and
-// df's own Use%; 0 and 0 when df printed nothing.
-struct DfFigures {
-    double usedShare = 0, percent = 0;
-};
-inline DfFigures DfOfRoot() {
-    std::istringstream df(CommandOutput("LC_ALL=C df -B1 --output=used,avail,pcent /"));
-    std::string header;
-    double used = 0, available = 0, percent = 0;
-    std::getline(df, header);
-    df >> used >> available >> percent;
-    return {used + available > 0 ? 100 * used / (used + available) : 0, percent};
 }
 
 }  // namespace zeltavor::testing

@@ -2,9 +2,7 @@
 
 #include <sys/types.h>
 
-#include <QImage>
 #include <QProcess>
-#include <QRect>
 #include <chrono>
 #include <map>
 #include <optional>
@@ -31,14 +29,8 @@ private:
     QProcess process_;
 };
 
-// What the test's X server ($DISPLAY) shows, asked through the X tools.
 // A mapped top-level window of the process other than `other` (to find a dialog beside the main window).
 std::optional<XWindow> WaitForWindow(pid_t pid, std::chrono::milliseconds timeout, XWindow other = 0);
-// What xprop shows of a property, after the "=": "\"Zeltavor\"", "_NET_WM_STATE_ABOVE", "0, 0, 0, 0".
-std::string Property(XWindow window, const char* name);
-bool IsMapped(XWindow window);
-QRect Geometry(XWindow window);  // position on the screen and size
-QImage Capture(const QRect& area);  // what the screen shows there
 
 // Polls every 20 ms until done() holds or the time is up; true if it held.
 template <typename Predicate>

@@ -42,32 +42,6 @@ std::optional<XWindow> WaitForWindow(pid_t pid, std::chrono::milliseconds timeou
     return found;
 }
 
-std::string Property(XWindow window, const char* name) {
-    const std::string shown = testing::CommandOutput("xprop -notype -id " + std::to_string(window) + " " + name);
-    const auto equals = shown.find(" = ");
-    return equals == std::string::npos ? "" : shown.substr(equals + 3, shown.find('\n') - equals - 3);
-}
-
-bool IsMapped(XWindow window) {
-    return testing::CommandOutput("xwininfo -id " + std::to_string(window)).find("IsViewable") != std::string::npos;
-}
-
-QRect Geometry(XWindow window) {
-    std::istringstream shell(testing::CommandOutput("xdotool getwindowgeometry --shell " + std::to_string(window)));
-    std::map<std::string, int> values;
-    for (std::string line; std::getline(shell, line);)
-        if (const auto equals = line.find('='); equals != std::string::npos) values[line.substr(0, equals)] = std::atoi(line.c_str() + equals + 1);
-    return QRect(values["X"], values["Y"], values["WIDTH"], values["HEIGHT"]);
-}
-
-QImage Capture(const QRect& area) {
-    QProcess import;
-    import.start("import", {"-silent", "-window", "root", "-crop",
-                            QString("%1x%2+%3+%4").arg(area.width()).arg(area.height()).arg(area.x()).arg(area.y()), "ppm:-"});
-    import.waitForFinished();
-    return QImage::fromData(import.readAllStandardOutput(), "PPM").convertToFormat(QImage::Format_RGB32);
-}
-
 bool RunCommand(const std::string& command) { return std::system(command.c_str()) == 0; }
 
 }  // namespace zeltavor::e2e

@@ -1,0 +1,147 @@
+#!/usr/bin/env bash
+# The real program on x_session.sh's X server and window manager: one scenario
+# for each thing a user does with it. The instrument stands at Left and Top
+# 1000 twips: 67 pixels at 15 twips to the pixel.
+# Usage: x_session.sh gauge_scenarios.sh PROGRAM SCENARIO
+source "$(dirname "$0")/x11_lib.sh"
+gauge=$(realpath "$1")
+config=$scratch/config
+mkdir "$config"
+
+start() { start_program env XDG_CONFIG_HOME="$config" LC_ALL=C.UTF-8 "$@" "$gauge"; }
+terminate() { kill -TERM "$program"; ended_within "${1:-5}"; }  # as a logout does; returns the exit status
+settings() { printf "$1" > "$config/MEM.conf"; }
+stored() { sed -n "s/^$1=//p" "$config/MEM.conf" 2>/dev/null; }
+x() { xdotool "$@" || fail "xdotool $*"; sleep 0.3; }
+open_options() { x mousemove 87 107 click 3; becomes "67 67 467 148"; }
+# Clicks the middle of a control of the panel, given in twips, as often as asked.
+click_panel() { x mousemove $((67 + 164 + ($1 + $3 / 2) / 15)) $((67 - 4 + ($2 + $4 / 2) / 15)) click --repeat "${5:-1}" 1; }
+memory_load() { awk '/^MemTotal:/ {t = $2} /^MemAvailable:/ {a = $2} END {print 100 * (t - a) / t}' /proc/meminfo; }
+disk_use() { df -B1 --output=used,avail / | awk 'NR == 2 {print 100 * $1 / ($1 + $2)}'; }
+
+# At twice the density the instrument keeps its size in twips, draws the
+# finer dial, and its outline follows the circle pixel by pixel.
+first_start() {
+  shot 134 134 160 160 desktop
+  start QT_SCALE_FACTOR=2
+  check "$(place)" "134 134 160 160" "1200 twips"
+  check "$(property _NET_WM_NAME)" '"Zeltavor"'
+  [[ $(property _NET_WM_STATE) == *_NET_WM_STATE_ABOVE* ]] || fail "not topmost"
+  check "$(property _NET_FRAME_EXTENTS)" "0, 0, 0, 0"
+  [[ -n $(property _NET_WM_ICON) ]] || fail "no icon"
+  sleep 1.5  # the sweep has settled
+  shot 134 134 160 160 gauge
+  for point in "2 2" "157 2" "2 157" "157 157" "6 36" "152 122"; do  # round, not rounded
+    check "$(pixel gauge $point)" "$(pixel desktop $point)" "the desktop at $point"
+  done
+  [[ $(pixel gauge 80 6) != "$(pixel desktop 80 6)" ]] || fail "no dial"
+  awk -F'[,:]' 'NR == FNR {desktop[$1, $2] = $0; next}  # where each row starts to show the dial, and blocks of detail
+    $0 != desktop[$1, $2] && !($2 in first) {first[$2] = $1}
+    {pixel[$1, $2] = substr($0, index($0, " "))}
+    END { for (y = 4; y < 76; y += 2) finer += first[y] != first[y + 1]
+          for (y = 40; y < 120; y += 2) for (x = 40; x < 120; x += 2) detail += pixel[x, y] != pixel[x + 1, y + 1]
+          if (finer <= 8 || detail <= 400) { print "edge steps", finer, "blocks with detail", detail; exit 1 } }' \
+    "$scratch/desktop" "$scratch/gauge" || fail "not drawn finer at twice the density"
+}
+
+needle_and_f12() {
+  settings '[Optionen]\ntxtHeight=2220\n'
+  start
+  sleep 3  # past the longest sweep, 100 ticks of 30 ms
+  needle_follows 67 67 memory_load
+  x keydown F12 sleep 0.3 keyup F12
+  becomes "869 0 148 148"  # Left = 15360 - 2220 x 1.05 twips
+}
+
+drag_store_restart_and_snap() {
+  start
+  x mousemove 107 107 mousedown 1 mousemove 207 157 sleep 0.2 mousemove 307 207
+  check "$(stored MEMLeft)" "" "written while dragging"
+  x mouseup 1
+  becomes "267 167 80 80"
+  check "$(stored MEMLeft) $(stored MEMTOP)" "4000 2500"
+  terminate; check $? 0 "exit status"
+  start
+  check "$(place)" "267 167 80 80" "after a restart"
+  x mousemove 307 207 mousedown 1 mousemove 42 760 sleep 0.2 mouseup 1  # two pixels short of the left edge, below the bottom
+  becomes "0 688 80 80"
+  check "$(stored MEMLeft) $(stored MEMTOP)" "0 10320"
+}
+
+options_typing_and_weiter() {
+  shot 67 67 100 100 desktop
+  start
+  open_options
+  shot 67 67 467 148 panel
+  check "$(pixel panel 300 75) $(pixel panel 466 147)" "(192,192,192) (192,192,192)" "the panel, square"
+  click_panel 1695 1200 645 330 3  # txtHeight, its text selected
+  x type 1a5.b0,0  # letters and separators are refused
+  click_panel 930 1590 2505 585  # "weiter"
+  becomes "67 67 100 100"
+  check "$(stored txtHeight) $(stored Monis)" "1500 1"
+  shot 67 67 100 100 round
+  check "$(pixel round 1 1)" "$(pixel desktop 1 1)" "a round instrument"
+  [[ $(pixel round 50 3) != "$(pixel desktop 50 3)" ]] || fail "no dial at the top"
+  open_options  # only a click that starts on the red cross ends the program
+  x mousemove 241 207 mousedown 1 mousemove 501 183 mouseup 1
+  ended_within 0.3; check $? 124 "a release on the cross"
+  x click 1
+  ended_within 5; check $? 0 "the red cross"
+  check "$(stored lblHDRAM.Caption)" "RAM"
+}
+
+# A double-click is a click and then nothing more: the source switches once.
+dots_and_df() {
+  settings '[Optionen]\ntxtHeight=2220\n'
+  start
+  shot 141 183 1 1 dot
+  (($(red dot 0 0) < 60)) || fail "not the filled dot"
+  x mousemove 141 183 click --repeat 2 --delay 80 1  # 634 twips below the pivot
+  check "$(stored lblHDRAM.Caption)" "HD"
+  shot 141 183 1 1 dot
+  (($(red dot 0 0) > 200)) || fail "not the empty dot"
+  needle_follows 67 67 disk_use
+}
+
+clipboard_and_autostart() {
+  start
+  printf geheim | xclip -selection clipboard
+  open_options
+  click_panel 330 420 2100 285  # "Speicher aufräumen"
+  check "$(xclip -o -selection clipboard 2>/dev/null)" "" "the clipboard"
+  shot 254 75 123 16 message  # Label3
+  (($(awk -F'[,:() ]+' 'NR > 1 && $3 > 200 && $5 < 80' "$scratch/message" | wc -l) > 30)) || fail "no yellow message"
+  click_panel 2940 105 1485 285  # "AutoStart"
+  box=$(wait_window 5 "$window") || fail "no confirmation box"
+  check "$(property _NET_WM_NAME "$box")" '"Zeltavor"'
+  check "$(sed -n 's/^Exec=//p' "$config/autostart/Zeltavor.desktop")" "$gauge" "Exec"  # a plain path needs no quoting
+  x key Return  # closes the box; the program goes on
+  poll 2 eval '! mapped "$box"' || fail "the box stays"
+  ended_within 0.1; check $? 124 "still running"
+}
+
+# A logout never waits for a click: not during a drag, not while a box is
+# open, not when the options cannot be saved (that ends it with status 1).
+logout_whatever_is_open() {
+  settings '[Optionen]\nMonis=7\nno setting\ntxtHeight=abc\nlblHDRAM.Caption=HD\n'  # damaged by hand
+  start
+  x mousemove 87 87 mousedown 1 mousemove 127 117
+  terminate 1; check $? 0 "dragging"
+  x mouseup 1
+  check "$(stored txtHeight) $(stored Monis) $(stored lblHDRAM.Caption)" "2220 2 HD" "as start-up corrected them"
+  [[ -f $config/MEM.conf.unlesbar ]] || fail "the damaged file is not set aside"
+  start
+  open_options
+  click_panel 2940 105 1485 285  # "AutoStart"
+  wait_window 5 "$window" >/dev/null || fail "no confirmation box"
+  terminate 1; check $? 0 "the AutoStart box open"
+  rm "$config/MEM.conf" && mkdir "$config/MEM.conf"  # no save can succeed
+  start
+  terminate 1; check $? 1 "a failing save"
+  start
+  x mousemove 87 87 click 1  # the release fails to save
+  wait_window 5 "$window" >/dev/null || fail "no error box"
+  terminate 1; check $? 1 "the error box open"
+}
+
+"$2"
