@@ -144,4 +144,5 @@ logout_whatever_is_open() {
   terminate 1; check $? 1 "the error box open"
 }
 
+declare -F "$2" >/dev/null || fail "no scenario named '$2'"
 "$2"
