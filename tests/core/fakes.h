@@ -107,6 +107,14 @@ struct FormFixture : FakePlatform {
     Form1 form{platform, desktop};
 };
 
+// The same window started with these values stored.
+struct LoadedForm : FormFixture {
+    explicit LoadedForm(std::initializer_list<std::pair<std::string, std::string>> stored = {}) {
+        for (const auto& [key, value] : stored) settings.Put(key, value);
+        form.Load();
+    }
+};
+
 // The needle's direction in degrees clockwise from twelve o'clock, [0, 360).
 double NeedleDirection(const Form1& form);
 

@@ -42,11 +42,10 @@ TEST(Sweep, EndsWhenTheCounterReachesTheReading) {
                  {"HD", 0, 96, 192, 144}, {"ram", 45, 96, 192, 144}};  // any caption but "RAM": the disk
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.caption) + " " + std::to_string(c.memoryLoad));
-        FormFixture f;
+        LoadedForm f{{"lblHDRAM.Caption", c.caption}};
         f.memory.load = c.memoryLoad;
         f.drives.geometry = DiskGeometry{1, 4096, 1'175'000, 25'000'000};  // 95.3 % used
-        f.settings.Put("lblHDRAM.Caption", c.caption);
-        f.form.Load();
+        f.form.Load();  // again, with these readings
         EXPECT_EQ(std::pair(f.form.Timer2.Interval(), f.form.Timer1.Enabled()), std::pair(30, false));
         EXPECT_EQ(RunSweep(f.form), c.ticks);
         EXPECT_EQ(std::pair(f.form.Timer1.Interval(), f.form.Timer1.Enabled()), std::pair(100, true));
@@ -61,12 +60,11 @@ TEST(Sweep, EndsWhenTheCounterReachesTheReading) {
 // What each reading shows, a failed one included: no number, the needle at
 // rest, and the next tick asks again.
 TEST(Readings, ShowTheLoadOrTheUsedShareOrNoNumber) {
-    FormFixture f;
+    LoadedForm f;
     const auto shown = [&] {
         f.form.Timer1_Timer();
         return std::pair(f.form.Percent, f.form.lbl_MEM.Caption);
     };
-    f.form.Load();
     for (const auto& [load, caption] : {std::pair{45u, "45 %"}, {100u, "100 %"}, {0u, " %"}}) {
         f.memory.load = load;
         EXPECT_EQ(shown(), std::pair(Compress(load), std::string(caption)));
@@ -105,9 +103,7 @@ TEST(DriveSpace, ClusterFiguresInMegabytesOrNoFigure) {
 }
 
 TEST(F12, OnlyAFreshPressSnapsToTheTopRightCorner) {
-    FormFixture f;
-    f.settings.Put("txtHeight", "2220");
-    f.form.Load();
+    LoadedForm f{{"txtHeight", "2220"}};
     RunSweep(f.form);
     EXPECT_EQ(f.keys.queries, 0);  // not watched during the sweep
     f.keys.answers = {std::int16_t(0x8000), 0x0001, 0};

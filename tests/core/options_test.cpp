@@ -8,10 +8,8 @@ namespace {
 // The options view of a running 2220-twip instrument.
 class Options : public ::testing::Test {
 protected:
-    FormFixture f;
+    LoadedForm f{{"txtHeight", "2220"}};
     void SetUp() override {
-        f.settings.Put("txtHeight", "2220");
-        f.form.Load();
         f.form.MouseDown(2, 0, 500, 500);
         RunSweep(f.form);
         f.settings.writes.clear();

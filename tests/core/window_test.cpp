@@ -9,16 +9,13 @@ namespace {
 
 // The value a start-up makes of a stored one.
 std::string LoadedFrom(const char* key, const std::string& stored) {
-    FormFixture f;
-    f.settings.Put(key, stored);
-    f.form.Load();
+    LoadedForm f{{key, stored}};
     const std::string name = key;
     return name == "txtHeight" ? f.form.txtHeight.Text : name == "Monis" ? f.form.Monis.Text : f.form.lblHDRAM.Caption;
 }
 
 TEST(Load, FirstStartWithAnEmptyStoreOnlyReads) {
-    FormFixture f;
-    f.form.Load();
+    LoadedForm f;
     EXPECT_EQ(f.form.lblHDRAM.Caption, "RAM");
     EXPECT_TRUE(f.form.imgDot0.Visible && !f.form.ImgDot1.Visible);
     EXPECT_EQ(f.form.Monis.Text, "1");
@@ -49,18 +46,11 @@ TEST(Load, PositionIsCorrectedAtTheTopAndTheRightOnlyAndUnusableOnesCountAsMissi
                  {"5", "5", "0", 5, -1200},  // no monitors: left of the screen
                  {"1e9", "-1e9", "2", 1e9, -1e9}};  // the farthest usable place
     for (const auto& c : cases) {
-        FormFixture f;
-        f.settings.Put("MEMTOP", c.top);
-        f.settings.Put("MEMLeft", c.left);
-        f.settings.Put("Monis", c.monitors);
-        f.form.Load();
+        LoadedForm f{{"MEMTOP", c.top}, {"MEMLeft", c.left}, {"Monis", c.monitors}};
         EXPECT_EQ(std::pair(f.form.Top, f.form.Left), std::pair(c.wantTop, c.wantLeft)) << c.top << " " << c.left;
     }
     for (const char* stored : {"", "links", "1e300", "3e9", "2147483520", "-2147483520", "12,5"}) {
-        FormFixture f;
-        f.settings.Put("MEMTOP", stored);
-        f.settings.Put("MEMLeft", stored);
-        f.form.Load();
+        LoadedForm f{{"MEMTOP", stored}, {"MEMLeft", stored}};
         f.form.MouseDown(1, 0, 0, 0);
         f.form.MouseMove(1, 0, 5000, 5000);  // a drag from there stays in range
         EXPECT_EQ(std::pair(f.form.Top, f.form.Left), std::pair(6000.f, 6000.f)) << stored;
@@ -70,9 +60,7 @@ TEST(Load, PositionIsCorrectedAtTheTopAndTheRightOnlyAndUnusableOnesCountAsMissi
 // A hand-edited caption of any length is kept whole, yet what a front-end
 // copies and compares at every tick is only what a label can show.
 TEST(Load, AHugeCaptionIsKeptWholeButShownInPart) {
-    FormFixture f;
-    f.settings.Put("lblHDRAM.Caption", std::string(20'000'000, 'x'));
-    f.form.Load();
+    LoadedForm f{{"lblHDRAM.Caption", std::string(20'000'000, 'x')}};
     const Scene scene = SceneOf(f.form);
     EXPECT_EQ(scene.lblHDRAM.Caption, std::string(kShownCaptionLength, 'x'));
     f.form.lblHDRAM.Caption.back() = 'y';
@@ -120,11 +108,7 @@ TEST(Layout, SizeSnapsToPixelsAndOnlyAChangeRunsTheLayout) {
 // A 2220-twip instrument on a 1024 x 768 screen at 15 twips per pixel.
 class Placement : public ::testing::Test {
 protected:
-    FormFixture f;
-    void SetUp() override {
-        f.settings.Put("txtHeight", "2220");
-        f.form.Load();
-    }
+    LoadedForm f{{"txtHeight", "2220"}};
     // Grabs the window at (100, 100) and moves so that it lands at the place before snapping.
     void DragTo(float left, float top) {
         f.form.MouseDown(1, 0, 100, 100);
@@ -186,8 +170,7 @@ TEST_F(Placement, RightButtonOpensTheOptionsViewAndALeftPressOnlyTakesTheGrip) {
 }
 
 TEST(Unload, SavesSizeMonitorsAndSourceAsTheyStandOrRaisesARefusal) {
-    FormFixture f;
-    f.form.Load();
+    LoadedForm f;
     f.form.Monis.Text = "";
     f.form.txtHeight.Text = "1500";
     f.settings.refuseWrites = true;
