@@ -12,7 +12,6 @@
 #include "app/errors.h"
 #include "qt_locale.h"
 #include "qt_settings_store.h"
-#include "xdg_autostart.h"
 
 namespace zeltavor::qt {
 namespace {
@@ -116,14 +115,6 @@ TEST_F(SettingsStoreTest, ARefusedWriteNamesTheFileAndTheReasonAndLosesNothing) 
         TearDown();
     }
 
-}
-
-TEST_F(SettingsStoreTest, AReadOnlyAutostartFolderRefusesTheEntry) {
-    Mount(folder + "/autostart", "size=64k");
-    MakeReadOnly();
-    linux_platform::XdgAutostart autostart(folder.toStdString());
-    EXPECT_FALSE(autostart.Write("Zeltavor", "/usr/bin/zeltavor"));
-    EXPECT_FALSE(autostart.Exists("Zeltavor"));
 }
 
 // These tests run under de_DE.UTF-8: the separator the C library uses there.

@@ -78,8 +78,9 @@ void OptionsPanel::ApplyModel() {
 
 // In the gauge view the panel lies outside the window, yet txtHeight keeps
 // the focus: its caret would blink unseen and wake the program twice a second.
+// The largest instruments reach a sliver into the panel, never to the box.
 void OptionsPanel::FollowView() {
-    const bool inSight = form_.Width() > form_.Frame1.Left;
+    const bool inSight = form_.Width() > form_.Frame1.Left + form_.txtHeight.Left;
     if (inSight == inSight_) return;
     inSight_ = inSight;
     QGuiApplication::styleHints()->setCursorFlashTime(inSight ? caretFlashTime_ : 0);
