@@ -5,14 +5,6 @@
 
 namespace zeltavor::testing {
 
-std::int16_t FakeKeys::GetAsyncKeyState(int virtualKey) {
-    ++queries;
-    if (virtualKey != VK_F12 || answers.empty()) return 0;
-    const std::int16_t answer = answers.front();
-    answers.pop_front();
-    return answer;
-}
-
 double NeedleDirection(const Form1& form) {
     const double degrees = std::atan2(form.SecZ.X2 - form.SecZ.X1, form.SecZ.Y1 - form.SecZ.Y2) * 180 / std::numbers::pi;
     return std::fmod(degrees + 360, 360);

@@ -42,7 +42,13 @@ struct FakeDrives final : Drives {
 struct FakeKeys final : KeyState {
     std::deque<std::int16_t> answers;
     int queries = 0;
-    std::int16_t GetAsyncKeyState(int virtualKey) override;
+    std::int16_t GetAsyncKeyState(int virtualKey) override {
+        ++queries;
+        if (virtualKey != VK_F12 || answers.empty()) return 0;
+        const std::int16_t answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
 };
 
 // Keeps "application/section/key" to text; remembers the keys in the order written.

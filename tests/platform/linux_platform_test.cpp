@@ -1,18 +1,30 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <sstream>
+#include <thread>
 #include <tuple>
 
 #include "command.h"
 #include "drives.h"
 #include "key_state.h"
 #include "memory_status.h"
+#include "xdg_autostart.h"
 
 namespace zeltavor::linux_platform {
 namespace {
+
+namespace fs = std::filesystem;
+
+std::string ReadFile(const fs::path& path) {
+    std::stringstream text;
+    text << std::ifstream(path).rdbuf();
+    return text.str();
+}
 
 TEST(Meminfo, LoadIsTheUnavailableShareRoundedOrNothing) {
     const std::string older = "MemTotal: 1000 kB\nMemFree: 100 kB\nBuffers: 50 kB\nCached: 700 kB\nSReclaimable: 150 kB\n";
@@ -39,8 +51,8 @@ TEST(MemoryStatus, AgreesWithFreeAndSeesTheFileAsItIsNow) {
     ASSERT_GT(total, 0) << "free printed no memory line";
     EXPECT_NEAR(LinuxMemoryStatus().MemoryLoad().value_or(-100), 100 * (total - available) / total, 1.5);
 
-    const std::filesystem::path folder = std::filesystem::temp_directory_path() / ("meminfo-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(folder);
+    const fs::path folder = fs::temp_directory_path() / ("meminfo-" + std::to_string(::getpid()));
+    fs::create_directories(folder);
     LinuxMemoryStatus memory((folder / "meminfo").string());
     EXPECT_FALSE(memory.MemoryLoad());  // not there yet
     for (const auto& [text, load] : {std::pair{std::string("MemTotal: 1000 kB\nMemAvailable: 500 kB\n"), 50u},
@@ -52,7 +64,7 @@ TEST(MemoryStatus, AgreesWithFreeAndSeesTheFileAsItIsNow) {
         EXPECT_EQ(memory.MemoryLoad(), load);
     }
     EXPECT_FALSE(LinuxMemoryStatus(folder.string()).MemoryLoad());  // opens, but reading a folder fails
-    std::filesystem::remove_all(folder);
+    fs::remove_all(folder);
 }
 
 // The share in use as df shows it: blocks reserved for root are neither free
@@ -71,10 +83,10 @@ TEST(Drives, TheSystemDriveIsTheRootFileSystemAsDfShowsIt) {
         figures.f_blocks = blocks, figures.f_bfree = free, figures.f_bavail = available, figures.f_frsize = fragment;
         EXPECT_FALSE(GeometryFromStatvfs(figures)) << blocks << " " << free << " " << available << " " << fragment;
     }
-    const auto before = std::filesystem::current_path();
+    const auto before = fs::current_path();
     LinuxDrives drives;
     EXPECT_TRUE(drives.MakeDriveCurrent("C:") && !drives.MakeDriveCurrent("D:") && drives.CurrentDriveGeometry());
-    EXPECT_EQ(std::filesystem::current_path(), before);  // the working folder stays where it is
+    EXPECT_EQ(fs::current_path(), before);  // the working folder stays where it is
 
 }
 
@@ -90,6 +102,63 @@ TEST(KeyState, PressesAndReleasesGiveTheAsynchronousKeyBits) {
     EXPECT_EQ(query(false), 0);
     EXPECT_EQ(query(true, false), 0x0001);  // pressed and released between two queries
     EXPECT_EQ(query(), 0);
+}
+
+class XdgAutostartTest : public ::testing::Test {
+protected:
+    fs::path home = fs::temp_directory_path() / ("zeltavor-autostart-" + std::to_string(::getpid()));
+    fs::path entry = home / "config/autostart/Zeltavor.desktop";
+    XdgAutostart autostart{(home / "config").string()};  // nothing of it exists yet
+    void SetUp() override { fs::remove_all(home); }
+    void TearDown() override { fs::remove_all(home); }
+};
+
+TEST_F(XdgAutostartTest, WritesAFreshAccountsEntryAndRemovesIt) {
+    ASSERT_TRUE(autostart.Write("Zeltavor", "/opt/zeltavor/zeltavor"));
+    ASSERT_TRUE(autostart.Write("Zeltavor", "/usr/bin/zeltavor"));  // a new write replaces it
+    EXPECT_EQ(ReadFile(entry), "[Desktop Entry]\nType=Application\nName=Zeltavor\nExec=/usr/bin/zeltavor\n");
+    EXPECT_EQ(fs::directory_iterator(entry.parent_path())->path(), entry);  // no temporary left
+    EXPECT_TRUE(autostart.Remove("Zeltavor"));
+    EXPECT_FALSE(autostart.Exists("Zeltavor"));
+    EXPECT_FALSE(autostart.Remove("Zeltavor"));  // nothing there to delete
+    // What an entry cannot hold: a name with a folder in it, a path that is not UTF-8.
+    EXPECT_FALSE(autostart.Write("../Zeltavor", "/usr/bin/zeltavor"));
+    EXPECT_FALSE(autostart.Write("Zeltavor", "/opt/Me\xdf/zeltavor"));
+    EXPECT_FALSE(autostart.Exists("Zeltavor"));
+    fs::remove_all(home / "config/autostart");
+    std::ofstream(home / "config/autostart") << "a file where the folder belongs";
+    EXPECT_FALSE(autostart.Write("Zeltavor", "/usr/bin/zeltavor"));
+}
+
+// A relative XDG_CONFIG_HOME would name another folder whenever the working
+// folder changes: it is ignored, as the base directory rules ask.
+TEST(ConfigHome, IsTheAbsoluteXdgConfigHomeOrTheConfigFolderAtHome) {
+    for (const auto& [configHome, expected] : {std::pair{"/etc/xdg-test", "/etc/xdg-test"}, {"relcfg", "/home/test/.config"},
+                                              {"", "/home/test/.config"}}) {
+        ::setenv("HOME", "/home/test", 1);
+        ::setenv("XDG_CONFIG_HOME", configHome, 1);
+        EXPECT_EQ(ConfigHome(), expected) << configHome;
+    }
+}
+
+// GLib's launcher, as GNOME and others start autostart entries, starts
+// exactly the program whatever its path holds. It checks "%%" literally
+// before launching, so that path's Exec line is read as written.
+TEST_F(XdgAutostartTest, AwkwardPathsStartExactlyThatProgram) {
+    ASSERT_TRUE(autostart.Write("Zeltavor", "/opt/100%/zeltavor"));
+    EXPECT_NE(ReadFile(entry).find("\nExec=/opt/100%%/zeltavor\n"), std::string::npos);
+    for (const std::string folder : {"Mess Werk", "q\"uote", "$HOME", "back\\slash", "it's", "`tick`", "a;b&c|d",
+                                     "tab\there", "~user (x86) #1 *?<>"}) {
+        const fs::path program = home / folder / "zeltavor", started = home / folder / "started";
+        fs::create_directories(program.parent_path());
+        std::ofstream(program) << "#!/bin/sh\nprintf '%s' \"$0\" > \"$(dirname \"$0\")/started\"\n";
+        fs::permissions(program, fs::perms::owner_all);
+        ASSERT_TRUE(autostart.Write("Zeltavor", program.string()));
+        ASSERT_EQ(std::system(("gio launch '" + entry.string() + "' 2>&1").c_str()), 0) << folder;
+        for (int wait = 0; wait < 100 && ReadFile(started) != program.string(); ++wait)
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        EXPECT_EQ(ReadFile(started), program.string()) << folder;
+    }
 }
 
 }  // namespace
