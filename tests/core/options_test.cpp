@@ -24,16 +24,21 @@ TEST_F(Options, WeiterCorrectsTheSizeSavesTheOptionsAndReturnsToARoundInstrument
         EXPECT_EQ(f.form.txtHeight.Text + " " + f.settings.Stored("txtHeight"), std::string(corrected) + " " + corrected);
     }
     f.settings.writes.clear();
-    f.form.txtHeight.Text = "1500";
+    f.form.txtHeight.Text = "1995";
     f.form.Monis.Text = "";  // saved as typed, even empty
     const int topmost = f.desktop.topWindowCalls;
     f.form.cmd_weiter_Click();
     EXPECT_EQ(f.settings.writes, (std::vector<std::string>{"txtHeight", "Monis", "lblHDRAM.Caption"}));
     EXPECT_EQ(f.settings.Stored("Monis"), "");
-    EXPECT_EQ(std::pair(f.form.Width(), f.form.Height()), std::pair(1500.f, 1500.f));
-    EXPECT_EQ(f.desktop.regions.back(), (RoundRectRegion{0, 0, 100, 100, 170, 170}));
-    EXPECT_EQ(f.form.SecZ.Y1, 750);
-    EXPECT_NEAR(f.form.NeedleLen, 557.4324, 1e-3);
+    EXPECT_EQ(f.desktop.regions.back(), (RoundRectRegion{0, 0, 133, 133, 170, 170}));
+    // Pivot, needle, hub, dots and labels of the square: the source label 1995 / 6 = 332.5 below, halved to even.
+    EXPECT_EQ(std::tuple(f.form.Width(), f.form.Height(), f.form.CenterX, f.form.CenterY, f.form.SecZ.X1, f.form.SecZ.Y1),
+              std::tuple(1995, 1995, 997.5, 997.5, 997.5, 997.5));
+    EXPECT_NEAR(f.form.NeedleLen, 741.3851, 1e-3);
+    EXPECT_EQ(std::tuple(f.form.ImgMitte.Left, f.form.ImgMitte.Top, f.form.imgDot0.Left, f.form.imgDot0.Top, f.form.ImgDot1.Top),
+              std::tuple(877.5, 877.5, 892.5, 1462.5, 1462.5));
+    EXPECT_EQ(std::tuple(f.form.lblHDRAM.Left, f.form.lblHDRAM.Top, f.form.lbl_MEM.Left, f.form.lbl_MEM.Top),
+              std::tuple(727.5, 1217, 615, 682.5));
     EXPECT_TRUE(f.form.ImgMitte.Visible);
     EXPECT_EQ(f.desktop.topWindowCalls, topmost + 1);
     EXPECT_NEAR(NeedleDirection(f.form), 210, 0.5);  // at 0 % until the sweep moves it

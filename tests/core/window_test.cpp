@@ -69,25 +69,6 @@ TEST(Load, AHugeCaptionIsKeptWholeButShownInPart) {
     EXPECT_EQ(f.settings.Stored("lblHDRAM.Caption").size(), 20'000'000u);
 }
 
-// Pivot, needle length, hub, dots and the two labels of square instruments.
-TEST(Layout, ElementsStandAroundThePivot) {
-    for (const auto& [size, pivot, needle, dotTop, labelTop] :
-         {std::tuple{2220.f, 1110.f, 825.f, 1639.f, 1367.5f}, {1995, 997.5f, 741.3851f, 1462.5f, 1217}}) {
-        FormFixture f;
-        f.screen.twipsPerPixel = 7.5;  // every size here is whole pixels
-        f.form.txtHeight.Text = std::to_string(static_cast<int>(size));
-        f.form.SetWidth(size);
-        f.form.SetHeight(size);
-        EXPECT_EQ(std::tuple(f.form.CenterX, f.form.CenterY, f.form.SecZ.X1, f.form.SecZ.Y1), std::tuple(pivot, pivot, pivot, pivot));
-        EXPECT_NEAR(f.form.NeedleLen, needle, 1e-3);
-        EXPECT_EQ(std::pair(f.form.ImgMitte.Left, f.form.ImgMitte.Top), std::pair(pivot - 120, pivot - 120));
-        for (const Image* dot : {&f.form.imgDot0, &f.form.ImgDot1})
-            EXPECT_EQ(std::pair(dot->Left, dot->Top), std::pair(pivot - 105, dotTop));
-        EXPECT_EQ(std::pair(f.form.lblHDRAM.Left, f.form.lblHDRAM.Top), std::pair(pivot - 270, labelTop));
-        EXPECT_EQ(std::pair(f.form.lbl_MEM.Left, f.form.lbl_MEM.Top), std::pair(pivot - 382.5f, pivot - 315));
-    }
-}
-
 TEST(Layout, SizeSnapsToPixelsAndOnlyAChangeRunsTheLayout) {
     FormFixture f;
     f.screen.twipsPerPixel = 12;  // the outline is taken from the size in pixels
