@@ -1,6 +1,8 @@
-// Arbitrary settings: the file's bytes as the store reads them, or the values
-// it hands over, then a little of everything a user does and "weiter".
-// Nothing may raise or crash, and every outcome must be one the gauge can show.
+// Arbitrary bytes as the settings file: the store reads what it can, the
+// window starts from it, a user drags, double-clicks, opens the options and
+// presses "weiter", and the program ends. Nothing may raise or crash, the
+// instrument is always a square of a size it can take, and what is written at
+// the end reads back.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <QFile>
@@ -12,61 +14,45 @@
 #include "qt_settings_store.h"
 
 using namespace zeltavor;
-using namespace zeltavor::testing;
 
-namespace {
-
-void Require(bool holds) {
+static void Require(bool holds) {
     if (!holds) std::abort();
 }
 
-void StoredValuesThenUse(FuzzedDataProvider& input, FormFixture& f) {
-    for (const char* key : {"lblHDRAM.Caption", "Monis", "txtHeight", "MEMTOP", "MEMLeft"})
-        if (input.ConsumeBool()) f.settings.Put(key, input.ConsumeRandomLengthString(40));
-    f.platform.locale = {input.ConsumeBool() ? "," : "."};
-    f.form.Load();
-    const double size = TextToDouble(f.form.txtHeight.Text, f.platform.locale);
-    Require(size >= 800 && size <= 2500 && TextToDouble(f.form.Monis.Text, f.platform.locale) <= 2);
-    RunSweep(f.form);
-    f.form.Timer1_Timer();
-    const float x = input.ConsumeFloatingPointInRange<float>(-5000, 5000), y = input.ConsumeFloatingPointInRange<float>(-5000, 5000);
-    f.form.MouseDown(input.ConsumeIntegralInRange(1, 4), 0, x, y);
-    f.form.MouseMove(1, 0, y, x);
-    f.form.MouseUp();
-    f.form.DblClick();
-    f.form.MouseDown(2, 0, x, y);
-    f.form.cmd_weiter_Click();
-    Require(f.form.Width() == f.form.Height());
-    const double applied = TextToDouble(f.form.txtHeight.Text, f.platform.locale);
-    Require(applied >= 800 && applied <= 2500);
-    f.form.Unload();
-}
-
-// Reading never fails, and a write afterwards always lands and reads back.
-void SettingsFile(FuzzedDataProvider& input) {
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static QTemporaryDir config;
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config.path());
+    FuzzedDataProvider input(data, size);
+    const NumberLocale locale{input.ConsumeBool() ? "," : "."};
+    const float x = input.ConsumeFloatingPointInRange<float>(-5000, 5000), y = input.ConsumeFloatingPointInRange<float>(-5000, 5000);
     QFile file(config.filePath("MEM.conf"));
     Require(file.open(QIODevice::WriteOnly));
     const std::string bytes = input.ConsumeRemainingBytesAsString();
     file.write(bytes.data(), static_cast<qint64>(bytes.size()));
     file.close();
+
     qt::QtSettingsStore store;
-    for (const char* key : {"lblHDRAM.Caption", "Monis", "txtHeight", "MEMTOP", "MEMLeft"})
-        (void)store.Read("MEM", "Optionen", key);
-    store.Write("MEM", "Optionen", "MEMTOP", "1500");
-    Require(store.Read("MEM", "Optionen", "MEMTOP") == std::optional<std::string>("1500"));
+    testing::FakePlatform fakes;
+    testing::FakeDesktop desktop;
+    Platform platform{fakes.screen, fakes.memory, fakes.drives, fakes.keys, store, fakes.autostart, locale};
+    Form1 form(platform, desktop);
+    form.Load();
+    const auto sizeIsUsable = [&] {
+        const double size = TextToDouble(form.txtHeight.Text, locale);
+        return size >= 800 && size <= 2500 && form.Width() == form.Height();
+    };
+    Require(sizeIsUsable() && TextToDouble(form.Monis.Text, locale) <= 2);
+    testing::RunSweep(form);
+    form.Timer1_Timer();
+    form.MouseDown(1, 0, x, y);
+    form.MouseMove(1, 0, y, x);
+    form.MouseUp();
+    form.DblClick();
+    form.MouseDown(2, 0, x, y);
+    form.cmd_weiter_Click();
+    Require(sizeIsUsable());
+    form.Unload();
+    Require(qt::QtSettingsStore().Read("MEM", "Optionen", "txtHeight") == form.txtHeight.Text);
     QFile::remove(config.filePath("MEM.conf.unlesbar"));
-}
-
-}  // namespace
-
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    FuzzedDataProvider input(data, size);
-    FormFixture f;
-    if (input.ConsumeBool())
-        SettingsFile(input);
-    else
-        StoredValuesThenUse(input, f);
     return 0;
 }
