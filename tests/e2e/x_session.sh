@@ -4,13 +4,6 @@
 # Usage: x_session.sh COMMAND [ARGS...]
 set -euo pipefail
 
-for tool in Xvfb openbox xprop; do
-  if ! command -v "$tool" >/dev/null; then
-    echo "x_session: $tool is not installed; scripts/test installs it" >&2
-    exit 1
-  fi
-done
-
 workdir=$(mktemp -d)
 cleanup() {
   [[ -n ${wm_pid:-} ]] && kill "$wm_pid" 2>/dev/null || true

@@ -2,14 +2,12 @@
 #include <unistd.h>
 
 #include <chrono>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <thread>
 #include <tuple>
 
-#include "command.h"
 #include "drives.h"
 #include "key_state.h"
 #include "memory_status.h"
@@ -42,15 +40,9 @@ TEST(Meminfo, LoadIsTheUnavailableShareRoundedOrNothing) {
 }
 
 // The file stays open between readings: each one must still see what the
-// file holds now, however long; what cannot be read has no figure.
-TEST(MemoryStatus, AgreesWithFreeAndSeesTheFileAsItIsNow) {
-    std::istringstream free(testing::CommandOutput("LC_ALL=C free -b | grep '^Mem:'"));
-    std::string label;
-    double total = 0, used, unused, shared, cache, available = 0;
-    free >> label >> total >> used >> unused >> shared >> cache >> available;
-    ASSERT_GT(total, 0) << "free printed no memory line";
-    EXPECT_NEAR(LinuxMemoryStatus().MemoryLoad().value_or(-100), 100 * (total - available) / total, 1.5);
-
+// file holds now, however long; what cannot be read has no figure. (The X11
+// scenarios compare the running gauge with /proc/meminfo.)
+TEST(MemoryStatus, SeesTheFileAsItIsNow) {
     const fs::path folder = fs::temp_directory_path() / ("meminfo-" + std::to_string(::getpid()));
     fs::create_directories(folder);
     LinuxMemoryStatus memory((folder / "meminfo").string());
@@ -58,9 +50,7 @@ TEST(MemoryStatus, AgreesWithFreeAndSeesTheFileAsItIsNow) {
     for (const auto& [text, load] : {std::pair{std::string("MemTotal: 1000 kB\nMemAvailable: 500 kB\n"), 50u},
                                      {"MemTotal: 1000 kB\nMemAvailable: 900 kB\n", 10u},
                                      {std::string(10000, '#') + "\nMemTotal: 1000 kB\nMemAvailable: 250 kB\n", 75u}}) {
-        FILE* file = std::fopen((folder / "meminfo").c_str(), "w");  // truncates in place: the open handle sees it
-        std::fputs(text.c_str(), file);
-        std::fclose(file);
+        std::ofstream(folder / "meminfo") << text;  // truncates in place: the open handle sees it
         EXPECT_EQ(memory.MemoryLoad(), load);
     }
     EXPECT_FALSE(LinuxMemoryStatus(folder.string()).MemoryLoad());  // opens, but reading a folder fails
@@ -87,7 +77,6 @@ TEST(Drives, TheSystemDriveIsTheRootFileSystemAsDfShowsIt) {
     LinuxDrives drives;
     EXPECT_TRUE(drives.MakeDriveCurrent("C:") && !drives.MakeDriveCurrent("D:") && drives.CurrentDriveGeometry());
     EXPECT_EQ(fs::current_path(), before);  // the working folder stays where it is
-
 }
 
 TEST(KeyState, PressesAndReleasesGiveTheAsynchronousKeyBits) {
