@@ -14,9 +14,9 @@ namespace zeltavor::testing {
 
 // A 1024 x 768 pixel primary screen at 96 dots per inch.
 struct FakeScreen final : Screen {
-    float widthPixels = 1024, heightPixels = 768, twipsPerPixel = 15;
-    float Width() const override { return widthPixels * twipsPerPixel; }
-    float Height() const override { return heightPixels * twipsPerPixel; }
+    float twipsPerPixel = 15;
+    float Width() const override { return 1024 * twipsPerPixel; }
+    float Height() const override { return 768 * twipsPerPixel; }
     float TwipsPerPixelX() const override { return twipsPerPixel; }
     float TwipsPerPixelY() const override { return twipsPerPixel; }
 };

@@ -144,5 +144,27 @@ logout_whatever_is_open() {
   terminate 1; check $? 1 "the error box open"
 }
 
+# When its X server goes away the gauge ends with one German line and status
+# 1; Qt's other messages, as many as its debug output gives, do not end it.
+x_server_goes_away() {
+  start QT_LOGGING_RULES="qt.qpa.*=true"
+  sleep 3
+  ended_within 0; check $? 124 "running while Qt talks"
+  kill "$X_SERVER_PID"
+  ended_within 10; check $? 1 "exit status"
+  check "$(grep -c X-Server "$scratch/errors")" 1 "lines about the X server"
+  grep -qxF "zeltavor: Die Verbindung zum X-Server ist abgebrochen; das Programm endet." "$scratch/errors" || fail "no goodbye"
+}
+
+# Without an X server the gauge says how to get one, in one line, and exits 1.
+no_x_server() {
+  for display in "" ":999"; do
+    output=$(env -u WAYLAND_DISPLAY DISPLAY="$display" "$gauge" 2>&1)
+    status=$?
+    [[ $status -eq 1 && $(wc -l <<< "$output") -eq 1 && $output == *"kein X-Server erreichbar"*"xvfb-run"* ]] ||
+      fail "DISPLAY='$display': status $status, output: $output"
+  done
+}
+
 declare -F "$2" >/dev/null || fail "no scenario named '$2'"
 "$2"

@@ -13,9 +13,10 @@ poll() {  # SECONDS COMMAND...: true once the command succeeds within the time, 
   until "$@"; do ((tries-- > 0)) || return 1; sleep 0.05; done
 }
 
-# Starts a command in the background as $program and waits for its window: $window.
+# Starts a command in the background as $program, its standard error to
+# $scratch/errors, and waits for its window: $window.
 start_program() {
-  "$@" 2>/dev/null &
+  "$@" 2>"$scratch/errors" &
   program=$!
   window=$(wait_window 10) || { fail "no window from $*"; exit 1; }
 }

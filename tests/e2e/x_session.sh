@@ -21,7 +21,7 @@ for _ in $(seq 100); do
   kill -0 "$x_pid" 2>/dev/null || { cat "$workdir/xvfb.log" >&2; echo "x_session: Xvfb did not start" >&2; exit 1; }
   sleep 0.05
 done
-export DISPLAY=":$(head -n1 "$workdir/display")"
+export DISPLAY=":$(head -n1 "$workdir/display")" X_SERVER_PID=$x_pid
 
 # Now and then openbox cannot open a display that Xvfb has just reported
 # ready and gives up at once: it is started again. A busy machine (a
