@@ -61,8 +61,7 @@ TEST_F(Options, DotsSwitchTheSourceSaveItAndSweepAgainAlsoMidSweep) {
     f.form.MouseDown(2, 0, 500, 500);
     for (int i = 0; i < 20; ++i) f.form.Timer2_Timer();
     f.form.imgDot0_Click();
-    EXPECT_EQ(f.form.lblHDRAM.Caption, "HD");
-    EXPECT_TRUE(!f.form.imgDot0.Visible && f.form.ImgDot1.Visible);
+    EXPECT_TRUE(f.form.lblHDRAM.Caption == "HD" && !f.form.imgDot0.Visible && f.form.ImgDot1.Visible);
     EXPECT_EQ(f.settings.writes, (std::vector<std::string>{"lblHDRAM.Caption"}));
     EXPECT_EQ(f.settings.Stored("lblHDRAM.Caption"), "HD");
     EXPECT_EQ(std::tuple(f.form.Width(), f.form.SweepCount, f.form.lblHDRAM.Left), std::tuple(7005, 0, 840));  // the view stays, the label centred
@@ -81,8 +80,7 @@ TEST_F(Options, CleanUpEmptiesTheClipboardAndTouchesNothingElse) {
     for (int press = 1; press <= 2; ++press) {
         f.form.cmd_clear_Click();
         EXPECT_EQ(f.desktop.clipboardClears, press);
-        EXPECT_EQ(f.form.Label3.Caption, "Speicher aufgeräumt");
-        EXPECT_EQ(f.form.Label3.ForeColor, (Rgb{255, 255, 0}));
+        EXPECT_TRUE(f.form.Label3.Caption == "Speicher aufgeräumt" && f.form.Label3.ForeColor == (Rgb{255, 255, 0}));
         EXPECT_EQ(std::tuple(f.form.SweepCount, f.form.SecZ, f.form.Timer2.Enabled()), std::tuple(sweep, needle, true));
     }
     EXPECT_TRUE(f.settings.writes.empty());

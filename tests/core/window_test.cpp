@@ -16,15 +16,11 @@ std::string LoadedFrom(const char* key, const std::string& stored) {
 
 TEST(Load, FirstStartWithAnEmptyStoreOnlyReads) {
     LoadedForm f;
-    EXPECT_EQ(f.form.lblHDRAM.Caption, "RAM");
-    EXPECT_TRUE(f.form.imgDot0.Visible && !f.form.ImgDot1.Visible);
-    EXPECT_EQ(f.form.Monis.Text, "1");
-    EXPECT_EQ(f.form.txtHeight.Text, "1200");
+    EXPECT_EQ(f.form.lblHDRAM.Caption + " " + f.form.Monis.Text + " " + f.form.txtHeight.Text, "RAM 1 1200");
+    EXPECT_TRUE(f.form.imgDot0.Visible && !f.form.ImgDot1.Visible && f.form.BackgroundPicture == Picture::DialFace);
     EXPECT_EQ(std::tuple(f.form.Left, f.form.Top, f.form.Width(), f.form.Height()), std::tuple(1000, 1000, 1200, 1200));
-    EXPECT_EQ(f.form.BackgroundPicture, Picture::DialFace);
     EXPECT_EQ(f.desktop.regions, std::vector<RoundRectRegion>{(RoundRectRegion{0, 0, 80, 80, 170, 170})});
-    EXPECT_EQ(f.desktop.topWindowCalls, 1);
-    EXPECT_TRUE(f.settings.writes.empty());
+    EXPECT_TRUE(f.desktop.topWindowCalls == 1 && f.settings.writes.empty());
 }
 
 TEST(Load, CorrectsWhatIsStored) {
@@ -136,8 +132,7 @@ TEST_F(Placement, RightButtonOpensTheOptionsViewAndALeftPressOnlyTakesTheGrip) {
         EXPECT_EQ(f.desktop.regions.back(), (RoundRectRegion{0, 0, 467, 148, 0, 0}));
         EXPECT_EQ(std::tuple(f.form.CenterX, f.form.NeedleLen, f.form.imgDot0.Top), std::tuple(1110, 800, 1639));
         EXPECT_EQ(std::pair(f.form.lbl_MEM.Left, f.form.lbl_MEM.Top), std::pair(750.f, 750.f));
-        EXPECT_TRUE(f.form.Timer2.Enabled() && !f.form.Timer1.Enabled());
-        EXPECT_EQ(f.form.SweepCount, 0);
+        EXPECT_TRUE(f.form.Timer2.Enabled() && !f.form.Timer1.Enabled() && f.form.SweepCount == 0);
     }
     EXPECT_EQ(RunSweep(f.form), 45);  // the options view's sweep does not reset the reading first
     f.form.Label3.Caption = "Speicher aufgeräumt";
@@ -145,8 +140,7 @@ TEST_F(Placement, RightButtonOpensTheOptionsViewAndALeftPressOnlyTakesTheGrip) {
     const size_t regions = f.desktop.regions.size();
     f.form.MouseDown(1, 0, 12.5f, 13.5f);
     EXPECT_EQ(std::pair(f.form.DragX, f.form.DragY), std::pair(12, 14));  // halves to even
-    EXPECT_EQ(f.form.Label3.Caption, kCreditLine);
-    EXPECT_EQ(f.form.Label3.ForeColor, kCreditColour);
+    EXPECT_TRUE(f.form.Label3.Caption == kCreditLine && f.form.Label3.ForeColor == kCreditColour);
     EXPECT_EQ(f.desktop.regions.size(), regions);
 }
 

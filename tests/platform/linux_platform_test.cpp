@@ -64,9 +64,8 @@ TEST(Drives, TheSystemDriveIsTheRootFileSystemAsDfShowsIt) {
     figures.f_frsize = 4096, figures.f_blocks = 66053021, figures.f_bfree = 60750877, figures.f_bavail = 19782153;
     const auto geometry = GeometryFromStatvfs(figures);
     ASSERT_TRUE(geometry);
-    EXPECT_EQ(geometry->freeClusters, 19782153u);
-    EXPECT_EQ(geometry->totalClusters, 66053021u - (60750877u - 19782153u));
-    EXPECT_EQ(geometry->bytesPerSector * geometry->sectorsPerCluster, 4096u);
+    EXPECT_EQ(std::tuple(geometry->freeClusters, geometry->totalClusters, geometry->bytesPerSector * geometry->sectorsPerCluster),
+              std::tuple(19782153u, 66053021u - (60750877u - 19782153u), 4096u));
     // More available than free, more free than there is, nothing but the reserve, no fragment size.
     for (const auto& [blocks, free, available, fragment] :
          {std::tuple{100ul, 50ul, 60ul, 4096ul}, {100, 150, 150, 4096}, {100, 100, 0, 4096}, {100, 50, 50, 0}}) {

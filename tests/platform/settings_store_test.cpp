@@ -67,10 +67,8 @@ TEST_F(SettingsStoreTest, AnyTextComesBackUnchangedAndHandEditedValuesThatAreNoT
 
     WriteFile("[Optionen]\nMonis=1,2\ntxtHeight=@Variant(\\0\\0\\0\\x7f\\0\\0\\0\\x6)\nMEMTOP=  1500\nMEMLeft=\n");
     QtSettingsStore fresh;
-    EXPECT_FALSE(fresh.Read("MEM", "Optionen", "Monis"));
-    EXPECT_FALSE(fresh.Read("MEM", "Optionen", "txtHeight"));
-    EXPECT_EQ(fresh.Read("MEM", "Optionen", "MEMTOP"), "1500");
-    EXPECT_EQ(fresh.Read("MEM", "Optionen", "MEMLeft"), "");
+    EXPECT_FALSE(fresh.Read("MEM", "Optionen", "Monis") || fresh.Read("MEM", "Optionen", "txtHeight"));
+    EXPECT_EQ(fresh.Read("MEM", "Optionen", "MEMTOP").value() + "|" + fresh.Read("MEM", "Optionen", "MEMLeft").value(), "1500|");
 }
 
 // Every key comes from one parse of a damaged file; before the first write it
