@@ -20,7 +20,7 @@ start_program() {
   program=$!
   window=$(wait_window 10) || { fail "no window from $*"; exit 1; }
 }
-# A visible window of $program other than the one named ($window by default).
+# A visible window of $program other than the one named, if one is.
 wait_window() { poll "$1" other_window "${2:-none}" && other_window "${2:-none}"; }
 other_window() { xdotool search --onlyvisible --pid "$program" 2>/dev/null | grep -vxm1 "$1"; }
 # Waits for $program to end within SECONDS; returns its exit status, or 124 if it goes on.
