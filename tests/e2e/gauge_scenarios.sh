@@ -35,6 +35,7 @@ first_start() {
     check "$(pixel gauge $point)" "$(pixel desktop $point)" "the desktop at $point"
   done
   [[ $(pixel gauge 80 6) != "$(pixel desktop 80 6)" ]] || fail "no dial"
+  (($(red gauge 80 155) > 100)) || fail "the dial is not stretched over the window: no bezel at the bottom"
   awk -F'[,:]' 'NR == FNR {desktop[$1, $2] = $0; next}  # where each row starts to show the dial, and blocks of detail
     $0 != desktop[$1, $2] && !($2 in first) {first[$2] = $1}
     {pixel[$1, $2] = substr($0, index($0, " "))}
