@@ -1,4 +1,4 @@
-# This tree once more, built by clang with the sanitizers and the fuzzers; its
+# This tree once more, built by clang with the sanitizers and the fuzzer; its
 # whole test suite runs as one test of this build.
 include(ExternalProject)
 
