@@ -34,7 +34,8 @@ first_start() {
   for point in "2 2" "157 2" "2 157" "157 157" "6 36" "152 122"; do  # round, not rounded
     check "$(pixel gauge $point)" "$(pixel desktop $point)" "the desktop at $point"
   done
-  [[ $(pixel gauge 80 6) != "$(pixel desktop 80 6)" ]] || fail "no dial"
+  for point in "80 0" "0 80" "159 80" "80 159"; do  # the outline reaches every edge, no further
+    [[ $(pixel gauge $point) != "$(pixel desktop $point)" ]] || fail "no dial at $point"; done
   (($(red gauge 80 155) > 100)) || fail "the dial is not stretched over the window: no bezel at the bottom"
   awk -F'[,:]' 'NR == FNR {desktop[$1, $2] = $0; next}  # where each row starts to show the dial, and blocks of detail
     $0 != desktop[$1, $2] && !($2 in first) {first[$2] = $1}

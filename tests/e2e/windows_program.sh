@@ -18,8 +18,7 @@ check "$(pixel gauge 1 1) $(pixel gauge 78 78)" "$(pixel desktop 1 1) $(pixel de
 (($(awk -F'[,:() ]+' 'NR > 1 && $3 > 200 && $4 < 60 && $5 < 60' "$scratch/gauge" | wc -l) > 15)) || fail "no needle"
 xdotool mousemove 107 107 click 3
 becomes "67 67 467 148"
-sleep 0.5
-xdotool mousemove $((67 + 164 + 246)) $((67 - 4 + 16)) click 1  # AutoStart
+xdotool sleep 0.5 mousemove $((67 + 164 + 246)) $((67 - 4 + 16)) click 1  # AutoStart
 wait_window 10 "$window" >/dev/null || fail "no confirmation box"
 "$wine_run" wineboot --end-session
 ended_within 5; check $? 0 "the logoff"
