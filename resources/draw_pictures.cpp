@@ -22,13 +22,20 @@ QPointF OnDial(QPointF centre, double clockDegrees, double r) {
     return centre + QPointF(r * std::sin(a), -r * std::cos(a));
 }
 
-QImage Transparent(int w, int h) {
-    QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
+// A picture drawn for 96 dots per inch on a w x h pixel canvas, at `scale`
+// times that size: the painter works in the 96-dot units either way.
+template <typename Draw>
+QImage Drawn(int w, int h, int scale, Draw draw) {
+    QImage image(w * scale, h * scale, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(scale, scale);
+    draw(p);
     return image;
 }
 
-// Draws the dial face into a 148 x 149 unit box; `scale` pixels per unit.
+// Draws the dial face into a 148 x 149 unit box.
 void PaintDial(QPainter& p, bool withWindowGrey) {
     const QPointF c(74, 74);
     if (withWindowGrey) p.fillRect(QRectF(0, 0, 148, 149), QColor(192, 192, 192));
@@ -85,34 +92,23 @@ void PaintDial(QPainter& p, bool withWindowGrey) {
 }
 
 QImage DialFace(int scale) {
-    QImage image(148 * scale, 149 * scale, QImage::Format_ARGB32_Premultiplied);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.scale(scale, scale);
-    PaintDial(p, true);
-    p.end();
-    return image.convertToFormat(QImage::Format_Grayscale8);
+    return Drawn(148, 149, scale, [](QPainter& p) { PaintDial(p, true); }).convertToFormat(QImage::Format_Grayscale8);
 }
 
-QImage Dot(bool filled) {
-    QImage image = Transparent(14, 14);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(90, 90, 90), 0.8));
-    p.setBrush(Qt::white);
-    p.drawEllipse(QPointF(7, 7), 6.2, 6.2);
-    if (filled) {
-        p.setPen(Qt::NoPen);
-        p.setBrush(Qt::black);
-        p.drawEllipse(QPointF(7, 7), 3.0, 3.0);
-    }
-    return image;
+QImage Dot(bool filled, int scale) {
+    return Drawn(14, 14, scale, [filled](QPainter& p) {
+        p.setPen(QPen(QColor(90, 90, 90), 0.8));
+        p.setBrush(Qt::white);
+        p.drawEllipse(QPointF(7, 7), 6.2, 6.2);
+        if (filled) {
+            p.setPen(Qt::NoPen);
+            p.setBrush(Qt::black);
+            p.drawEllipse(QPointF(7, 7), 3.0, 3.0);
+        }
+    });
 }
 
-QImage Hub() {
-    QImage image = Transparent(16, 16);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
+void PaintHub(QPainter& p) {
     // A cone seen from above: light falls from the upper left onto its tip.
     QRadialGradient cone(QPointF(8, 8), 7.6, QPointF(6, 6));
     cone.setColorAt(0.0, QColor(255, 214, 200));
@@ -121,13 +117,9 @@ QImage Hub() {
     p.setPen(QPen(QColor(110, 36, 28), 0.7));
     p.setBrush(cone);
     p.drawEllipse(QPointF(8, 8), 7.4, 7.4);
-    return image;
 }
 
-QImage RedCross() {
-    QImage image = Transparent(40, 41);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
+void PaintRedCross(QPainter& p) {
     // Two brush strokes with a slight sway, as drawn by hand.
     QPainterPath first(QPointF(7, 6));
     first.cubicTo(QPointF(16, 15), QPointF(22, 23), QPointF(33, 35));
@@ -139,12 +131,12 @@ QImage RedCross() {
     for (const auto& stroke : {first, second}) {
         p.strokePath(stroke, QPen(QColor(214, 16, 16), 6.5, Qt::SolidLine, Qt::RoundCap));
     }
-    return image;
 }
 
 // Monochrome pointing hand; the tip of the index finger is the hot spot (0, 0).
 QImage HandCursor() {
-    QImage image = Transparent(32, 32);
+    QImage image(32, 32, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
     QPainter p(&image);
     QPainterPath hand;
     hand.moveTo(0, 0);
@@ -186,7 +178,8 @@ QImage HandCursor() {
 
 // The window icon is 67 pixels; the desktop's icon theme wants the usual sizes.
 QImage Icon(int size = 67) {
-    QImage image = Transparent(size, size);
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
@@ -244,10 +237,12 @@ int main(int argc, char** argv) {
         const char* name;
         QImage image;
     } pictures[] = {
-        {"dial_face.png", DialFace(1)},  {"dial_face@2x.png", DialFace(2)},
-        {"dot_filled.png", Dot(true)},   {"dot_empty.png", Dot(false)},
-        {"hub.png", Hub()},              {"red_cross.png", RedCross()},
-        {"hand_cursor.png", HandCursor()}, {"icon.png", Icon()},
+        {"dial_face.png", DialFace(1)},       {"dial_face@2x.png", DialFace(2)},
+        {"dot_filled.png", Dot(true, 1)},    {"dot_filled@2x.png", Dot(true, 2)},
+        {"dot_empty.png", Dot(false, 1)},    {"dot_empty@2x.png", Dot(false, 2)},
+        {"hub.png", Drawn(16, 16, 1, PaintHub)},           {"hub@2x.png", Drawn(16, 16, 2, PaintHub)},
+        {"red_cross.png", Drawn(40, 41, 1, PaintRedCross)}, {"red_cross@2x.png", Drawn(40, 41, 2, PaintRedCross)},
+        {"hand_cursor.png", HandCursor()},   {"icon.png", Icon()},
     };
     for (const auto& picture : pictures) {
         const QString png = out.filePath(picture.name);

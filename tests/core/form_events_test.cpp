@@ -62,9 +62,10 @@ TEST_F(Events, ADotActsOnReleaseAndADoubleClickSwitchesOnce) {
 TEST_F(Events, AnErrorIsHandedBackWithTheTimersStoppedAndAnUnloadEndsIt) {
     events.Load();
     settings.refuseWrites = true;
+    events.Press(1, 10, 10);
     const Changes failed = events.Release(1, 10, 10);
     ASSERT_TRUE(failed.error);
-    EXPECT_EQ(failed.error->number(), 75);
+    EXPECT_EQ(failed.error->boxText, "Laufzeitfehler '75':\n\nrefused");
     EXPECT_FALSE(failed.timer1->run || failed.timer2->run);
     settings.refuseWrites = false;
     EXPECT_TRUE(events.CloseFromOutside().end);

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/errors.h"
-#include "app/scene.h"
+#include "app/view.h"
 #include "fakes.h"
 
 namespace zeltavor::testing {
@@ -57,20 +57,20 @@ TEST(Load, PositionIsCorrectedAtTheTopAndTheRightOnlyAndUnusableOnesCountAsMissi
 // copies and compares at every tick is only what a label can show.
 TEST(Load, AHugeCaptionIsKeptWholeButShownInPart) {
     LoadedForm f{{"lblHDRAM.Caption", std::string(20'000'000, 'x')}};
-    const Scene scene = SceneOf(f.form);
-    EXPECT_EQ(scene.lblHDRAM.Caption, std::string(kShownCaptionLength, 'x'));
+    const View view = ViewOf(f.form);
+    EXPECT_EQ(view.reading, std::string(kShownCaptionLength, 'x'));
     f.form.lblHDRAM.Caption.back() = 'y';
-    EXPECT_EQ(SceneOf(f.form), scene);
+    EXPECT_EQ(ViewOf(f.form), view);
     f.form.Unload();
     EXPECT_EQ(f.settings.Stored("lblHDRAM.Caption").size(), 20'000'000u);
 }
 
 TEST(Layout, SizeSnapsToPixelsAndOnlyAChangeRunsTheLayout) {
     FormFixture f;
-    f.screen.twipsPerPixel = 12;  // the outline is taken from the size in pixels
+    f.screen.twipsPerPixel = 12;  // the outline is taken from the size in pixels; its corner follows the density
     f.settings.Put("txtHeight", "2220");
     f.form.Load();
-    EXPECT_EQ(f.desktop.regions, std::vector<RoundRectRegion>{(RoundRectRegion{0, 0, 185, 185, 170, 170})});
+    EXPECT_EQ(f.desktop.regions, std::vector<RoundRectRegion>{(RoundRectRegion{0, 0, 185, 185, 212, 212})});
     f.form.SetWidth(7000);
     EXPECT_EQ(std::pair(f.form.Width(), f.form.CenterX), std::pair(6996.f, 10000.f));  // 583 pixels; not square: parked outside
     f.form.CenterX = 1;

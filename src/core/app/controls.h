@@ -39,7 +39,6 @@ struct Label : Control {
     bool Centred = false;
     bool Transparent = true;
     Font LabelFont;
-    MousePointer Pointer = MousePointer::Default;
     friend bool operator==(const Label&, const Label&) = default;
 };
 

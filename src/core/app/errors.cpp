@@ -5,6 +5,13 @@ namespace zeltavor {
 // Numbers and German texts of the run-time errors the user may be shown.
 RuntimeError OverflowError() { return RuntimeError(6, "Überlauf"); }
 RuntimeError TypeMismatchError() { return RuntimeError(13, "Typen unverträglich"); }
-RuntimeError DivisionByZeroError() { return RuntimeError(11, "Division durch Null"); }
+
+std::string ErrorBoxText(const RuntimeError& error) {
+    return "Laufzeitfehler '" + std::to_string(error.number()) + "':\n\n" + error.what();
+}
+
+std::string ErrorLogLine(const RuntimeError& error) {
+    return "zeltavor: Laufzeitfehler " + std::to_string(error.number()) + ": " + error.what() + "\n";
+}
 
 }  // namespace zeltavor

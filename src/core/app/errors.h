@@ -20,6 +20,10 @@ private:
 
 RuntimeError OverflowError();
 RuntimeError TypeMismatchError();
-RuntimeError DivisionByZeroError();
+
+// What the user is told of one: the message box's text, and the line that
+// goes to standard error (also when nobody is there to read the box).
+std::string ErrorBoxText(const RuntimeError& error);
+std::string ErrorLogLine(const RuntimeError& error);
 
 }  // namespace zeltavor

@@ -83,8 +83,7 @@ Form1::Form1(Platform& platform, Desktop& desktop)
 
     lbl_MEM = MakeLabel(780, 570, 765, 315, "", {255, 128, 0});
     lbl_MEM.Centred = true;
-    lbl_MEM.Enabled = false;
-    lbl_MEM.Pointer = MousePointer::Hand;
+    lbl_MEM.Enabled = false;  // so its hand cursor never shows
 
     SecZ = {1170, 1080, 780, 1800, {255, 0, 0}, 4};
 
@@ -106,14 +105,16 @@ Form1::Form1(Platform& platform, Desktop& desktop)
 }
 
 void Form1::SetWidth(float twips) {
-    const float snapped = RoundToInt32(twips / platform_.screen.TwipsPerPixelX()) * platform_.screen.TwipsPerPixelX();
+    const PixelGrid grid = Grid();
+    const float snapped = grid.TwipsX(grid.X(twips));
     if (snapped == width_) return;
     width_ = snapped;
     Resize();
 }
 
 void Form1::SetHeight(float twips) {
-    const float snapped = RoundToInt32(twips / platform_.screen.TwipsPerPixelY()) * platform_.screen.TwipsPerPixelY();
+    const PixelGrid grid = Grid();
+    const float snapped = grid.TwipsY(grid.Y(twips));
     if (snapped == height_) return;
     height_ = snapped;
     Resize();

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/controls.h"
+#include "app/pixel_grid.h"
 #include "app/platform.h"
 
 namespace zeltavor {
@@ -21,12 +22,10 @@ public:
     Picture BackgroundPicture = Picture::None;
     float Left = 0;
     float Top = 0;
-    bool Visible = false;
     bool Unloaded = false;  // set by Unload; the front-end then ends the program
     float Width() const { return width_; }
     float Height() const { return height_; }
-    float ScaleWidth() const { return width_; }  // no border: client = outer size
-    float ScaleHeight() const { return height_; }
+    float ScaleHeight() const { return height_; }  // no border: client = outer size
     // Snap to whole pixels; a change runs Resize before the assignment returns.
     void SetWidth(float twips);
     void SetHeight(float twips);
@@ -79,6 +78,8 @@ public:
 
     // --- shape, layout, mouse ---
     void Eckig();
+    // The outline Rund or Eckig gave last, again for the window's new density.
+    void ReshapeForDensity();
     void Resize();
     void PositionElemente();
     void MouseDown(int Button, int Shift, float X, float Y);
@@ -87,8 +88,7 @@ public:
     void DblClick();
     // The source dot that takes a mouse press at this point, if any: the
     // labels and the hub are disabled and let the mouse through to the window.
-    Image* DotAt(float X, float Y);
-    void DotClick(const Image& dot);
+    const Image* DotAt(float X, float Y) const;
 
     // --- options ---
     void cmd_weiter_Click();
@@ -103,10 +103,12 @@ public:
     bool RemoveAutoRun(const std::string& sDescr);
 
     const Platform& platform() const { return platform_; }
+    // Twips and pixels at the density of the monitor the window stands on.
+    PixelGrid Grid() const { return PixelGrid::Of(platform_.screen); }
 
 private:
     void Rund();
-    void SetOutline(std::int32_t ellipse);
+    void SetOutline(int ellipseAt96);
     std::string GetSetting(const char* key, const char* defaultText);
     std::string GetSettingIf(const char* key, const char* defaultText, bool (*usable)(double));
     void SaveSetting(const char* key, const std::string& value);
@@ -116,7 +118,7 @@ private:
     void SampleSource();
     void StartSweep();
     void CenterPivot();
-    void SweepOnTop();
+    void CenterRaiseAndSweep();
     void RestartReading();
     void SaveOptions();
     void LimitSize();
@@ -126,6 +128,7 @@ private:
     Desktop& desktop_;
     float width_ = 0;
     float height_ = 0;
+    int outlineEllipseAt96_ = -1;  // none yet
 };
 
 // The credit line the options panel shows until the clean-up reports.

@@ -1,95 +1,146 @@
 #include "app/form_events.h"
 
-#include <algorithm>
-#include <cmath>
 #include <utility>
 
 namespace zeltavor {
 
 namespace {
 
-// X11 holds window coordinates in 16 bits, and so do the Win32 messages: a
-// position beyond them is shown at the nearest one they can hold.
-int ToPixels(float twips, float twipsPerPixel) {
-    return static_cast<int>(std::clamp(std::nearbyint(static_cast<double>(twips) / twipsPerPixel), -32768.0, 32767.0));
+constexpr int kLeftButton = 1, kRightButton = 2;
+
+bool Inside(const Control& control, float offsetX, float offsetY, float x, float y) {
+    const float left = offsetX + control.Left, top = offsetY + control.Top;
+    return x >= left && x < left + control.Width && y >= top && y < top + control.Height;
 }
+
+bool Inside(const PixelRect& rect, double x, double y) {
+    return x >= rect.left && x < rect.right() && y >= rect.top && y < rect.bottom();
+}
+
+const PanelControl& Entry(PanelControlId id) { return kPanelControlsInFocusOrder.at(static_cast<std::size_t>(id)); }
 
 }  // namespace
 
-PixelRect PixelsOf(const Control& control, const Screen& screen) {
-    const auto px = [](float twips, float perPixel) { return static_cast<int>(std::lround(twips / perPixel)); };
-    return {px(control.Left, screen.TwipsPerPixelX()), px(control.Top, screen.TwipsPerPixelY()),
-            px(control.Width, screen.TwipsPerPixelX()), px(control.Height, screen.TwipsPerPixelY())};
-}
-
-FormEvents::FormEvents(Platform& platform, Desktop& desktop) : form_(platform, desktop) {}
+FormEvents::FormEvents(Platform& platform, Desktop& desktop) : form_(platform, desktop), view_(ViewOf(form_)) {}
 
 PixelRect FormEvents::Geometry() const {
-    const Screen& screen = form_.platform().screen;
-    return {ToPixels(form_.Left, screen.TwipsPerPixelX()), ToPixels(form_.Top, screen.TwipsPerPixelY()),
-            ToPixels(form_.Width(), screen.TwipsPerPixelX()), ToPixels(form_.Height(), screen.TwipsPerPixelY())};
+    const PixelGrid grid = form_.Grid();
+    return {grid.X(form_.Left), grid.Y(form_.Top), grid.X(form_.Width()), grid.Y(form_.Height())};
 }
 
 Changes FormEvents::Run(const std::function<void()>& handler) {
     try {
         handler();
+        return Changed();
     } catch (const RuntimeError& error) {
         Changes failed;
-        failed.error = error;
+        failed.error = ErrorReport{ErrorBoxText(error), ErrorLogLine(error)};
         failed.timer1 = failed.timer2 = TimerOrder{};  // nothing runs on while it is reported
         return failed;
     }
-    return Changed();
 }
 
-Changes FormEvents::Load() { return Run([this] { form_.Load(); }); }
+Changes FormEvents::Load() {
+    return Run([this] { form_.Load(); });
+}
 
 // The platform runs Resize once more as it first shows the window.
 Changes FormEvents::FirstShow() {
     if (std::exchange(shown_, true)) return {};
-    return Run([this] {
-        form_.Visible = true;
-        form_.Resize();
-    });
+    return Run([this] { form_.Resize(); });
 }
 
 FormEvents::Twips FormEvents::ToTwips(double x, double y) const {
-    const Screen& screen = form_.platform().screen;
-    return {static_cast<float>(x * screen.TwipsPerPixelX()), static_cast<float>(y * screen.TwipsPerPixelY())};
+    const PixelGrid grid = form_.Grid();
+    return {grid.TwipsX(x), grid.TwipsY(y)};
+}
+
+// The panel is a window of its own in front of the dial: a press there stays
+// with the panel and neither drags the window nor opens the options again.
+FormEvents::Target FormEvents::TargetAt(Twips at) const {
+    const Frame& frame = form_.Frame1;
+    if (frame.Visible && Inside(frame, 0, 0, at.x, at.y)) {
+        const Image& cross = form_.cmd_EXIT;
+        const bool onCross = cross.Visible && cross.Enabled && Inside(cross, frame.Left, frame.Top, at.x, at.y);
+        return onCross ? Target::cmd_EXIT : Target::Panel;
+    }
+    const Image* dot = form_.DotAt(at.x, at.y);
+    if (dot == nullptr) return Target::Window;
+    return dot == &form_.imgDot0 ? Target::imgDot0 : Target::ImgDot1;
 }
 
 Changes FormEvents::Press(int button, double x, double y) {
     const Twips at = ToTwips(x, y);
-    pressedDot_ = form_.DotAt(at.x, at.y);
-    if (pressedDot_) return {};
+    pressed_ = TargetAt(at);
+    if (pressed_ != Target::Window) return {};
     return Run([&] { form_.MouseDown(button, 0, at.x, at.y); });
 }
 
 Changes FormEvents::Move(int buttons, double x, double y) {
-    if (pressedDot_) return {};
-    const Twips at = ToTwips(x, y);
-    return Run([&] { form_.MouseMove(buttons, 0, at.x, at.y); });
+    Changes changes;
+    if (pressed_ == Target::Window || pressed_ == Target::None) {
+        const Twips at = ToTwips(x, y);
+        changes = Run([&] { form_.MouseMove(buttons, 0, at.x, at.y); });
+    }
+    bool overHand = false;
+    for (const PixelRect& area : view_.handCursorAreas) overHand = overHand || Inside(area, x, y);
+    const MousePointer pointer = overHand ? MousePointer::Hand : MousePointer::Default;
+    if (std::exchange(pointer_, pointer) != pointer) changes.cursor = pointer;
+    return changes;
 }
 
-// A dot's click is a press and a release of the left button on it.
+// A dot's or the red cross's click is a press and a release of the left
+// button on it.
 Changes FormEvents::Release(int button, double x, double y) {
-    if (!pressedDot_) return Run([this] { form_.MouseUp(); });
-    Image* dot = std::exchange(pressedDot_, nullptr);
-    const Twips at = ToTwips(x, y);
-    const bool click = !std::exchange(doubleClickOnDot_, false) && button == 1 && form_.DotAt(at.x, at.y) == dot;
-    if (!click) return {};
-    return Run([this, dot] { form_.DotClick(*dot); });
+    const Target pressed = std::exchange(pressed_, Target::None);
+    const bool doubleClick = std::exchange(doubleClickOnDot_, false);
+    if (pressed == Target::Window) return Run([this] { form_.MouseUp(); });
+    if (button != kLeftButton || TargetAt(ToTwips(x, y)) != pressed) return {};
+    switch (pressed) {
+        case Target::imgDot0: return doubleClick ? Changes{} : Run([this] { form_.imgDot0_Click(); });
+        case Target::ImgDot1: return doubleClick ? Changes{} : Run([this] { form_.ImgDot1_Click(); });
+        case Target::cmd_EXIT: return Run([this] { form_.cmd_EXIT_Click(); });
+        default: return {};
+    }
 }
 
 // Both platforms deliver a double-click as press, release, double-click,
 // release: the double-click stands in for the second press. On a dot the
 // first click has switched the source; the second does nothing.
 Changes FormEvents::DoubleClick(double x, double y) {
-    const Twips at = ToTwips(x, y);
-    pressedDot_ = form_.DotAt(at.x, at.y);
-    doubleClickOnDot_ = pressedDot_ != nullptr;
-    if (pressedDot_) return {};
+    pressed_ = TargetAt(ToTwips(x, y));
+    doubleClickOnDot_ = pressed_ == Target::imgDot0 || pressed_ == Target::ImgDot1;
+    if (pressed_ != Target::Window) return {};
     return Run([this] { form_.DblClick(); });
+}
+
+Changes FormEvents::OptionsKey() {
+    return Run([this] { form_.MouseDown(kRightButton, 0, 0, 0); });
+}
+
+Changes FormEvents::KeyPress(PanelControlId box, std::int16_t& code) {
+    return Run([&] { (form_.*Entry(box).keyPress)(code); });
+}
+
+Changes FormEvents::Edited(PanelControlId box, const std::string& text) {
+    return Run([&] { (form_.*Entry(box).box).Text = text; });
+}
+
+Changes FormEvents::Click(PanelControlId button) {
+    return Run([&] { (form_.*Entry(button).click)(); });
+}
+
+// The window keeps its size in twips; its place is where the window system
+// put it, taken at the new density.
+Changes FormEvents::DensityChanged(int left, int top) {
+    return Run([&] {
+        const PixelGrid grid = form_.Grid();
+        if (grid.TwipsX(1) != view_.grid.TwipsX(1) || grid.TwipsY(1) != view_.grid.TwipsY(1)) {
+            form_.Left = grid.TwipsX(left);
+            form_.Top = grid.TwipsY(top);
+        }
+        form_.ReshapeForDensity();
+    });
 }
 
 // The window manager, a logout or a termination signal: saved as when the
@@ -99,12 +150,16 @@ Changes FormEvents::CloseFromOutside() {
     return Run([this] { form_.Unload(); });
 }
 
-Changes FormEvents::Timer1Fired() { return Run([this] { form_.Timer1_Timer(); }); }
+Changes FormEvents::Timer1Fired() {
+    return Run([this] { form_.Timer1_Timer(); });
+}
 
-Changes FormEvents::Timer2Fired() { return Run([this] { form_.Timer2_Timer(); }); }
+Changes FormEvents::Timer2Fired() {
+    return Run([this] { form_.Timer2_Timer(); });
+}
 
 // Every assignment to a model timer restarts its countdown.
-std::optional<TimerOrder> FormEvents::Follow(const Timer& timer, unsigned& generation) const {
+std::optional<TimerOrder> FormEvents::TimerOrderFor(const Timer& timer, unsigned& generation) const {
     if (timer.Generation() == std::exchange(generation, timer.Generation())) return std::nullopt;
     return TimerOrder{timer.Enabled() && timer.Interval() > 0, timer.Interval()};
 }
@@ -116,25 +171,15 @@ Changes FormEvents::Changed() {
         return changes;
     }
     if (const PixelRect geometry = Geometry(); geometry != placed_) changes.geometry = placed_ = geometry;
-    changes.timer1 = Follow(form_.Timer1, timer1Generation_);
-    changes.timer2 = Follow(form_.Timer2, timer2Generation_);
-    Scene scene = SceneOf(form_);
-    if (scene != drawn_) {
-        changes.repaint = true;
-        changes.readingChanged = !drawn_ || scene.lbl_MEM.Caption != drawn_->lbl_MEM.Caption ||
-                                 scene.lblHDRAM.Caption != drawn_->lblHDRAM.Caption;
-        drawn_ = std::move(scene);
-    }
+    changes.timer1 = TimerOrderFor(form_.Timer1, timer1Generation_);
+    changes.timer2 = TimerOrderFor(form_.Timer2, timer2Generation_);
+    View view = ViewOf(form_);
+    const bool first = !std::exchange(built_, true);
+    changes.repaint = first || view.drawn != view_.drawn || view.grid != view_.grid;
+    changes.panel = first || view.panel != view_.panel || view.sizeBoxInSight != view_.sizeBoxInSight;
+    changes.readingChanged = first || view.reading != view_.reading;
+    view_ = std::move(view);
     return changes;
-}
-
-std::vector<PanelControl> PanelControlsInFocusOrder(Form1& form) {
-    return {{&form.txtHeight, &Form1::txtHeight_KeyPress, nullptr, nullptr},
-            {nullptr, nullptr, &form.cmd_weiter, &Form1::cmd_weiter_Click},
-            {&form.Monis, &Form1::Monis_KeyPress, nullptr, nullptr},
-            {nullptr, nullptr, &form.cmd_auto, &Form1::cmd_auto_Click},
-            {nullptr, nullptr, &form.cmd_aus, &Form1::cmd_aus_Click},
-            {nullptr, nullptr, &form.cmd_clear, &Form1::cmd_clear_Click}};
 }
 
 }  // namespace zeltavor

@@ -3,22 +3,13 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
-#include <vector>
+#include <string>
 
 #include "app/errors.h"
 #include "app/form1.h"
-#include "app/scene.h"
+#include "app/view.h"
 
 namespace zeltavor {
-
-// The window's place and size on the screen, in pixels.
-struct PixelRect {
-    int left = 0, top = 0, width = 0, height = 0;
-    friend bool operator==(const PixelRect&, const PixelRect&) = default;
-};
-
-// A control's place in its container, in whole pixels.
-PixelRect PixelsOf(const Control& control, const Screen& screen);
 
 // A timer to start (or restart) with its interval, or to stop.
 struct TimerOrder {
@@ -26,25 +17,36 @@ struct TimerOrder {
     int interval = 0;
 };
 
+// What the user is told of a runtime error; the program then ends.
+struct ErrorReport {
+    std::string boxText;
+    std::string logLine;
+};
+
 // What an event changed that the real window has to follow.
 struct Changes {
     std::optional<PixelRect> geometry;  // a new place or size
     std::optional<TimerOrder> timer1, timer2;
     bool repaint = false;               // something drawn changed
+    bool panel = false;                 // the panel's boxes and buttons changed
     bool readingChanged = false;        // what a screen reader announces
-    std::optional<RuntimeError> error;  // to be reported; the program then ends
+    std::optional<MousePointer> cursor; // the pointer to show from now on
+    std::optional<ErrorReport> error;
     bool end = false;                   // unloaded: the program ends
 };
 
-// The road of every event from a front-end to the handlers and back: mouse
-// events in pixels of the window with the handlers' button codes (1 left,
-// 2 right, 4 middle), the first show, a close from outside and the timers'
-// ticks. A handler's runtime error is caught here and handed back.
+// The road of every event from a front-end to the handlers and back, in the
+// window's pixels: mouse events with the handlers' button codes (1 left,
+// 2 right, 4 middle) anywhere in the window, the panel's included; the
+// panel's keys, typed text and clicks; the first show, a close from outside,
+// a new density and the timers' ticks. A handler's runtime error is caught
+// here and handed back.
 class FormEvents {
 public:
     FormEvents(Platform& platform, Desktop& desktop);
     const Form1& form() const { return form_; }
-    Form1& form() { return form_; }
+    // What the window shows, as of the last event.
+    const View& view() const { return view_; }
     // Where the window is to stand, in pixels.
     PixelRect Geometry() const;
 
@@ -54,37 +56,40 @@ public:
     Changes Move(int buttons, double x, double y);
     Changes Release(int button, double x, double y);
     Changes DoubleClick(double x, double y);
+    // The Menu key or Shift+F10: what the right button does on the dial.
+    Changes OptionsKey();
+    // A character typed into a box: its key filter may change or discard (0) it.
+    Changes KeyPress(PanelControlId box, std::int16_t& code);
+    // What a box holds after typing, pasting or deleting.
+    Changes Edited(PanelControlId box, const std::string& text);
+    Changes Click(PanelControlId button);
+    // The window now stands at this place on a monitor of another density.
+    Changes DensityChanged(int left, int top);
     Changes CloseFromOutside();
     Changes Timer1Fired();
     Changes Timer2Fired();
-    // Any other handler: the panel's buttons, key filters and typed text.
-    Changes Run(const std::function<void()>& handler);
 
 private:
+    // What a press landed on; a dot and the red cross act on release, as a click.
+    enum class Target { None, Window, imgDot0, ImgDot1, cmd_EXIT, Panel };
     struct Twips {
         float x, y;
     };
     Twips ToTwips(double x, double y) const;
+    Target TargetAt(Twips at) const;
+    Changes Run(const std::function<void()>& handler);
     Changes Changed();
-    std::optional<TimerOrder> Follow(const Timer& timer, unsigned& generation) const;
+    std::optional<TimerOrder> TimerOrderFor(const Timer& timer, unsigned& generation) const;
 
     Form1 form_;
-    Image* pressedDot_ = nullptr;  // a dot acts on release, as a click
+    View view_;
+    Target pressed_ = Target::None;
     bool doubleClickOnDot_ = false;
     bool shown_ = false;  // the first show has been handled
+    bool built_ = false;  // view_ describes the window
     std::optional<PixelRect> placed_;
+    MousePointer pointer_ = MousePointer::Default;
     unsigned timer1Generation_ = 0, timer2Generation_ = 0;
-    std::optional<Scene> drawn_;
 };
-
-// The panel's real controls, boxes and buttons, in their focus order, each
-// with the handler it runs.
-struct PanelControl {
-    TextBox* box = nullptr;
-    void (Form1::*keyPress)(std::int16_t&) = nullptr;
-    const Button* button = nullptr;
-    void (Form1::*click)() = nullptr;
-};
-std::vector<PanelControl> PanelControlsInFocusOrder(Form1& form);
 
 }  // namespace zeltavor

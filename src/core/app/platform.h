@@ -11,7 +11,8 @@
 // facility. Each has a Linux and a Win32 implementation and a fake for tests.
 namespace zeltavor {
 
-// The primary screen, in twips, and its density.
+// The primary screen, in twips, and the density of the monitor the window
+// stands on.
 class Screen {
 public:
     virtual ~Screen() = default;
@@ -19,6 +20,8 @@ public:
     virtual float Height() const = 0;
     virtual float TwipsPerPixelX() const = 0;
     virtual float TwipsPerPixelY() const = 0;
+    // Device pixels to a window pixel, where the toolkit scales the window.
+    virtual double DevicePixelRatio() const { return 1; }
 };
 
 // Percentage of physical memory in use (0..100); nothing when the system

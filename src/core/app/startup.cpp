@@ -46,7 +46,7 @@ void Form1::Load() {
     Percent = 0;
     SweepCount = 0;
     PositionElemente();
-    SweepOnTop();
+    CenterRaiseAndSweep();
 }
 
 // The position is not saved here: every mouse button release saves it.
@@ -67,7 +67,7 @@ void Form1::LimitSize() {
 }
 
 // The pivot in the middle of the window, the window on top, a new sweep.
-void Form1::SweepOnTop() {
+void Form1::CenterRaiseAndSweep() {
     CenterPivot();
     TopWindow();
     StartSweep();

@@ -3,14 +3,14 @@
 namespace zeltavor {
 
 namespace {
-constexpr std::int16_t kPressedSinceLastQuery = -32767;  // 0x8001
+constexpr std::int16_t kDownAndPressedSinceLastQuery = -32767;  // 0x8001
 }
 
+// The window is always shown, so F12 only moves it.
 void Form1::Timer1_Timer() {
-    if (platform_.keys.GetAsyncKeyState(VK_F12) == kPressedSinceLastQuery) {
+    if (platform_.keys.GetAsyncKeyState(VK_F12) == kDownAndPressedSinceLastQuery) {
         Left = ToSingle(platform_.screen.Width() - static_cast<double>(Width()) * 1.05);
         Top = 0;
-        Visible = true;
     }
     SampleSource();
     Percent = Compress(Percent);

@@ -37,7 +37,7 @@ void Form1::RestartReading() {
     Drehen(ScalePosition(0));
     PositionElemente();
     ImgMitte.Visible = true;
-    SweepOnTop();
+    CenterRaiseAndSweep();
 }
 
 }  // namespace zeltavor

@@ -7,19 +7,12 @@ void Form1::imgDot0_Click() { SwitchSource(imgDot0, ImgDot1, "HD"); }
 
 void Form1::ImgDot1_Click() { SwitchSource(ImgDot1, imgDot0, "RAM"); }
 
-Image* Form1::DotAt(float X, float Y) {
-    for (Image* dot : {&imgDot0, &ImgDot1}) {
+const Image* Form1::DotAt(float X, float Y) const {
+    for (const Image* dot : {&imgDot0, &ImgDot1}) {
         const bool inside = X >= dot->Left && X < dot->Left + dot->Width && Y >= dot->Top && Y < dot->Top + dot->Height;
         if (dot->Visible && dot->Enabled && inside) return dot;
     }
     return nullptr;
-}
-
-void Form1::DotClick(const Image& dot) {
-    if (&dot == &imgDot0)
-        imgDot0_Click();
-    else
-        ImgDot1_Click();
 }
 
 // The choice is saved at once, so it survives even an options view that is

@@ -4,17 +4,17 @@
 
 namespace zeltavor::qt {
 
-GaugeAccessible::GaugeAccessible(QWidget* window, const Form1& form)
-    : QAccessibleWidget(window, QAccessible::Indicator, QString::fromStdString(form.Caption)), form_(form) {}
+namespace {
+QString Reading(const GaugeWindow& window) { return QString::fromStdString(window.view().reading); }
+}  // namespace
 
-QString GaugeAccessible::Reading(const Form1& form) {
-    return QString::fromStdString(std::string(ShownCaption(form.lblHDRAM)) + " " + form.lbl_MEM.Caption).simplified();
-}
+GaugeAccessible::GaugeAccessible(GaugeWindow* window)
+    : QAccessibleWidget(window, QAccessible::Indicator, window->windowTitle()), window_(*window) {}
 
 QString GaugeAccessible::text(QAccessible::Text kind) const {
     switch (kind) {
-        case QAccessible::Name: return QString::fromStdString(form_.Caption);
-        case QAccessible::Value: return Reading(form_);
+        case QAccessible::Name: return window_.windowTitle();
+        case QAccessible::Value: return Reading(window_);
         case QAccessible::Description: return "Auslastung von Arbeitsspeicher (RAM) oder Festplatte (HD)";
         default: return QAccessibleWidget::text(kind);
     }
@@ -22,9 +22,15 @@ QString GaugeAccessible::text(QAccessible::Text kind) const {
 
 void GaugeAccessible::Install() {
     QAccessible::installFactory([](const QString&, QObject* object) -> QAccessibleInterface* {
-        if (auto* window = dynamic_cast<GaugeWindow*>(object)) return new GaugeAccessible(window, window->form());
+        if (auto* window = dynamic_cast<GaugeWindow*>(object)) return new GaugeAccessible(window);
         return nullptr;
     });
+}
+
+void GaugeAccessible::AnnounceReading(GaugeWindow& window) {
+    if (!QAccessible::isActive()) return;
+    QAccessibleValueChangeEvent event(&window, Reading(window));
+    QAccessible::updateAccessibility(&event);
 }
 
 }  // namespace zeltavor::qt

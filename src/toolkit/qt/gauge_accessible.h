@@ -2,23 +2,23 @@
 
 #include <QAccessibleWidget>
 
-#include "app/form1.h"
-
 namespace zeltavor::qt {
+
+class GaugeWindow;
 
 // What a screen reader announces for the instrument: its name and the
 // reading as the dial shows it, for example "RAM 45 %".
 class GaugeAccessible final : public QAccessibleWidget {
 public:
-    GaugeAccessible(QWidget* window, const Form1& form);
+    explicit GaugeAccessible(GaugeWindow* window);
     QString text(QAccessible::Text kind) const override;
 
-    static QString Reading(const Form1& form);
     // Makes Qt use this interface for the gauge's window.
     static void Install();
+    static void AnnounceReading(GaugeWindow& window);
 
 private:
-    const Form1& form_;
+    const GaugeWindow& window_;
 };
 
 }  // namespace zeltavor::qt

@@ -3,14 +3,20 @@
 #include <QAccessible>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QStyleHints>
+#include <QWindow>
 
 #include <cstdio>
 #include <cstdlib>
-#include <string>
 
+#include "digit_box.h"
 #include "gauge_accessible.h"
 #include "pictures.h"
+#include "view_painter.h"
 
 namespace zeltavor::qt {
 
@@ -22,7 +28,7 @@ int ButtonCode(Qt::MouseButtons buttons) {
            (buttons & Qt::MiddleButton ? 4 : 0);
 }
 
-void Follow(const std::optional<TimerOrder>& order, QTimer& timer) {
+void RunTimer(const std::optional<TimerOrder>& order, QTimer& timer) {
     if (!order) return;
     if (order->run)
         timer.start(order->interval);
@@ -30,28 +36,65 @@ void Follow(const std::optional<TimerOrder>& order, QTimer& timer) {
         timer.stop();
 }
 
+QString FromUtf8(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
 }  // namespace
 
-GaugeWindow::GaugeWindow(Platform& platform) : events_(platform, *this) {
+GaugeWindow::GaugeWindow(Platform& platform)
+    : events_(platform, *this), caretFlashTime_(QGuiApplication::styleHints()->cursorFlashTime()) {
     GaugeAccessible::Install();
     setWindowFlags(Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setWindowTitle(QString::fromStdString(form().Caption));
+    setMouseTracking(true);  // the hand cursor over the red cross
+    setWindowTitle(FromUtf8(form().Caption));
     setWindowIcon(WindowIcon());
-    panel_ = new OptionsPanel(*this, events_.form(),
-                              [this](const std::function<void()>& handler) { Apply(events_.Run(handler)); });
+    AddPanelControls();
+    qApp->installEventFilter(this);  // the keys that open the options or press a button
     connect(&timer1_, &QTimer::timeout, this, [this] { Apply(events_.Timer1Fired()); });
     connect(&timer2_, &QTimer::timeout, this, [this] { Apply(events_.Timer2Fired()); });
 }
 
+// The panel's boxes and buttons are real widgets; everything else is painted.
+void GaugeWindow::AddPanelControls() {
+    for (const PanelControlView& control : view().panel) {
+        const PanelControlId id = control.id;
+        if (control.box) {
+            auto* box = new DigitBox(
+                this, [this, id](std::int16_t& code) { Apply(events_.KeyPress(id, code)); }, control.maxLength);
+            connect(box, &QLineEdit::textEdited, this,
+                    [this, id](const QString& text) { Apply(events_.Edited(id, text.toStdString())); });
+            panel_.at(static_cast<std::size_t>(id)) = box;
+        } else {
+            auto* button = new QPushButton(this);
+            connect(button, &QPushButton::clicked, this, [this, id] { Apply(events_.Click(id)); });
+            panel_.at(static_cast<std::size_t>(id)) = button;
+        }
+    }
+    FollowPanel();
+}
+
+void GaugeWindow::FollowPanel() {
+    for (const PanelControlView& control : view().panel) {
+        QWidget* widget = panel_.at(static_cast<std::size_t>(control.id));
+        widget->setGeometry(control.place.left, control.place.top, control.place.width, control.place.height);
+        widget->setFont(ToQFont(control.font));
+        widget->setAccessibleName(FromUtf8(control.accessibleName));
+        widget->setVisible(control.visible);
+        const QString text = FromUtf8(control.text);
+        if (auto* box = qobject_cast<QLineEdit*>(widget); box && box->text() != text) box->setText(text);
+        if (auto* button = qobject_cast<QPushButton*>(widget)) button->setText(text);
+    }
+    QGuiApplication::styleHints()->setCursorFlashTime(view().sizeBoxInSight ? caretFlashTime_ : 0);
+}
+
 void GaugeWindow::Load() {
     Apply(events_.Load());
-    panel_->FirstInFocusOrder().setFocus();
+    panel_.front()->setFocus();
 }
 
 void GaugeWindow::Apply(const Changes& changes) {
-    Follow(changes.timer1, timer1_);  // an error's record stops both while it is reported
-    Follow(changes.timer2, timer2_);
+    RunTimer(changes.timer1, timer1_);  // an error's record stops both while it is reported
+    RunTimer(changes.timer2, timer2_);
     if (changes.error) Fail(*changes.error);
     if (changes.end) {
         close();
@@ -62,29 +105,33 @@ void GaugeWindow::Apply(const Changes& changes) {
         const PixelRect& place = *changes.geometry;
         setGeometry(place.left, place.top, place.width, place.height);
     }
-    panel_->ApplyModel();
-    if (changes.repaint) {
-        update();
-        panel_->update();
-    }
-    if (changes.readingChanged && QAccessible::isActive()) {
-        QAccessibleValueChangeEvent event(this, GaugeAccessible::Reading(form()));
-        QAccessible::updateAccessibility(&event);
-    }
+    if (changes.panel) FollowPanel();
+    if (changes.repaint) update();
+    if (changes.cursor) setCursor(CursorOf(*changes.cursor));
+    if (changes.readingChanged) GaugeAccessible::AnnounceReading(*this);
 }
 
 // A runtime error is reported and ends the program; at a logout nobody is
 // there to read a box.
-void GaugeWindow::Fail(const RuntimeError& error) {
-    std::fprintf(stderr, "zeltavor: Laufzeitfehler %d: %s\n", error.number(), error.what());
+void GaugeWindow::Fail(const ErrorReport& error) {
+    std::fputs(error.logLine.c_str(), stderr);
     if (sessionEnding_) std::exit(1);
     reportingError_ = true;
-    ShowMessage("Laufzeitfehler '" + std::to_string(error.number()) + "':\n\n" + error.what());
+    ShowMessage(error.boxText);
     std::exit(1);
 }
 
+void GaugeWindow::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    PaintView(painter, view());
+}
+
+// The platform runs Resize once more as it first shows the window; from then
+// on a move to a monitor of another density redraws outline and pictures.
 void GaugeWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    connect(windowHandle(), &QWindow::screenChanged, this, [this] { Apply(events_.DensityChanged(x(), y())); },
+            Qt::UniqueConnection);
     Apply(events_.FirstShow());
 }
 
@@ -95,6 +142,29 @@ void GaugeWindow::closeEvent(QCloseEvent* event) {
     if (reportingError_) std::exit(1);  // the error ends the program once its box is closed
     sessionEnding_ = true;
     Apply(events_.CloseFromOutside());
+}
+
+// The Menu key and Shift+F10 do what the right button does on the dial;
+// Return presses the focused button as Space does.
+bool GaugeWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ContextMenu &&
+        static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard) {
+        Apply(events_.OptionsKey());
+        return true;
+    }
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier) {
+            Apply(events_.OptionsKey());
+            return true;
+        }
+        auto* button = qobject_cast<QPushButton*>(watched);
+        if (button && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
+            button->click();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 // Relative to where the model put the window, so that a drag in progress does

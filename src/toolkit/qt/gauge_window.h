@@ -2,21 +2,22 @@
 
 #include <QTimer>
 #include <QWidget>
+#include <array>
 
 #include "app/form_events.h"
-#include "options_panel.h"
 
 namespace zeltavor::qt {
 
-// The real window for Form1: hands its events and timer ticks to the model's
-// event path and applies what changed. It is also the desktop the model asks
-// for its outline and its place on top.
+// The real window for Form1: turns Qt's events into calls of the model's
+// event path, applies what changed and paints the model's view. It is also
+// the desktop the model asks for its outline and its place on top.
 class GaugeWindow final : public QWidget, private Desktop {
 public:
     explicit GaugeWindow(Platform& platform);
     // Runs the model's start-up; the window shows once it is called.
     void Load();
     const Form1& form() const { return events_.form(); }
+    const View& view() const { return events_.view(); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -26,6 +27,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // Desktop
@@ -35,13 +37,16 @@ private:
     void ShowMessage(std::string_view text) override;
     RunningExecutable Executable() override;
 
+    void AddPanelControls();
+    void FollowPanel();
     void Apply(const Changes& changes);
-    [[noreturn]] void Fail(const RuntimeError& error);
+    [[noreturn]] void Fail(const ErrorReport& error);
     QPointF InWindow(const QMouseEvent& event) const;
 
     FormEvents events_;
-    OptionsPanel* panel_ = nullptr;
+    std::array<QWidget*, kPanelControlsInFocusOrder.size()> panel_{};  // in focus order
     QTimer timer1_, timer2_;
+    int caretFlashTime_ = 0;       // the desktop's, for when the size box is in sight
     bool reportingError_ = false;  // the box of a runtime error is open
     bool sessionEnding_ = false;   // closed from outside: errors go to standard error only
 };

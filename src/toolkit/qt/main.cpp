@@ -44,6 +44,7 @@ int main(int argc, char** argv) {
                                 zeltavor::qt::SystemNumberLocale()};
 
     zeltavor::qt::GaugeWindow window(platform);
+    screen.Follow(window);
     const zeltavor::qt::CloseOnTerminationSignals closeOnSignals(window);
     window.Load();  // after the signals are watched: a start-up error's box must not hold off a logout
     window.show();

@@ -1,19 +1,41 @@
 #include "pictures.h"
 
-#include <map>
+#include <QImage>
+#include <QPixmapCache>
 
 namespace zeltavor::qt {
 
-const QPixmap& PixmapOf(Picture picture) {
-    static const std::map<Picture, QPixmap> pixmaps = {
-        {Picture::None, QPixmap()},
-        {Picture::DialFace, QPixmap(":/pictures/dial_face.png")},
-        {Picture::FilledDot, QPixmap(":/pictures/dot_filled.png")},
-        {Picture::EmptyDot, QPixmap(":/pictures/dot_empty.png")},
-        {Picture::Hub, QPixmap(":/pictures/hub.png")},
-        {Picture::RedCross, QPixmap(":/pictures/red_cross.png")},
-    };
-    return pixmaps.at(picture);
+namespace {
+
+QString NameOf(Picture picture) {
+    switch (picture) {
+        case Picture::DialFace: return "dial_face";
+        case Picture::FilledDot: return "dot_filled";
+        case Picture::EmptyDot: return "dot_empty";
+        case Picture::Hub: return "hub";
+        case Picture::RedCross: return "red_cross";
+        case Picture::None: break;
+    }
+    return {};
+}
+
+}  // namespace
+
+QPixmap PixmapOf(Picture picture, QSize size, qreal devicePixelRatio) {
+    const QSize device = size * devicePixelRatio;
+    const QString name = NameOf(picture);
+    const QString key = QString("%1 %2x%3 %4").arg(name).arg(device.width()).arg(device.height()).arg(devicePixelRatio);
+    QPixmap pixmap;
+    if (name.isEmpty() || QPixmapCache::find(key, &pixmap)) return pixmap;
+    QImage drawn(":/pictures/" + name + ".png");
+    if (device.width() > drawn.width() || device.height() > drawn.height())
+        drawn = QImage(":/pictures/" + name + "@2x.png");
+    pixmap = QPixmap::fromImage(drawn.size() == device ? drawn
+                                                       : drawn.scaled(device, Qt::IgnoreAspectRatio,
+                                                                      Qt::SmoothTransformation));
+    pixmap.setDevicePixelRatio(devicePixelRatio);
+    QPixmapCache::insert(key, pixmap);
+    return pixmap;
 }
 
 QIcon WindowIcon() { return QIcon(":/pictures/icon.png"); }

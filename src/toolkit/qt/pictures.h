@@ -8,8 +8,10 @@
 
 namespace zeltavor::qt {
 
-// The compiled-in pictures; Qt picks the twice-as-large dial on dense screens.
-const QPixmap& PixmapOf(Picture picture);
+// A compiled-in picture at a size in window pixels, drawn sharp for the
+// device pixel ratio: scaled once, smoothly, from the larger of its two
+// drawings, and kept.
+QPixmap PixmapOf(Picture picture, QSize size, qreal devicePixelRatio);
 QIcon WindowIcon();
 QCursor CursorOf(MousePointer pointer);
 

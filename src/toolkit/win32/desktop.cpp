@@ -23,7 +23,7 @@ void GaugeWindow::ClearClipboard() {
 }
 
 void GaugeWindow::ShowMessage(std::string_view text) {
-    MessageBoxW(handle_, win32_platform::Utf8ToWide(text).c_str(), win32_platform::Utf8ToWide(form().Caption).c_str(),
+    MessageBoxW(handle_, win32_platform::Utf8ToWide(text).c_str(), win32_platform::Utf8ToWide(events_.form().Caption).c_str(),
                 MB_OK);
 }
 

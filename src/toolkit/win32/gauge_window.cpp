@@ -7,6 +7,7 @@
 
 #include "pictures.h"
 #include "text.h"
+#include "view_painter.h"
 
 namespace zeltavor::win32 {
 
@@ -14,10 +15,42 @@ namespace {
 
 constexpr wchar_t kWindowClass[] = L"ZeltavorGauge";
 constexpr UINT_PTR kTimer1 = 1, kTimer2 = 2;
+constexpr int kFirstPanelId = 100;  // a panel control's id is this plus its place in the focus order
 
 // Mouse buttons as the handlers count them: 1 left, 2 right, 4 middle.
 int ButtonsHeld(WPARAM keys) {
     return (keys & MK_LBUTTON ? 1 : 0) | (keys & MK_RBUTTON ? 2 : 0) | (keys & MK_MBUTTON ? 4 : 0);
+}
+
+int ButtonOf(UINT message) {
+    switch (message) {
+        case WM_LBUTTONDOWN: case WM_LBUTTONUP: return 1;
+        case WM_RBUTTONDOWN: case WM_RBUTTONUP: return 2;
+        default: return 4;
+    }
+}
+
+PanelControlId IdOf(int controlId) { return static_cast<PanelControlId>(controlId - kFirstPanelId); }
+
+std::wstring TextOf(HWND control) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+bool AllDigits(const std::wstring& text) {
+    return text.find_first_not_of(L"0123456789") == std::wstring::npos;
+}
+
+std::wstring ClipboardText(HWND owner) {
+    std::wstring text;
+    if (!OpenClipboard(owner)) return text;
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) text = chars;
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return text;
 }
 
 }  // namespace
@@ -29,19 +62,53 @@ GaugeWindow::GaugeWindow(Platform& platform) : events_(platform, *this) {
     windowClass.lpfnWndProc = WindowProc;
     windowClass.hInstance = GetModuleHandleW(nullptr);
     windowClass.hIcon = WindowIcon();
-    windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));
     windowClass.lpszClassName = kWindowClass;
     RegisterClassExW(&windowClass);
-    const std::wstring caption = win32_platform::Utf8ToWide(form().Caption);
-    CreateWindowExW(0, kWindowClass, caption.c_str(), WS_POPUP | WS_CLIPCHILDREN, CW_USEDEFAULT, CW_USEDEFAULT,
-                    static_cast<int>(form().Width() / 15), static_cast<int>(form().Height() / 15), nullptr, nullptr,
-                    GetModuleHandleW(nullptr), this);
-    panel_ = std::make_unique<OptionsPanel>(handle_, events_.form(), [this](const std::function<void()>& handler) {
-        Apply(events_.Run(handler));
-    });
+    const std::wstring caption = win32_platform::Utf8ToWide(events_.form().Caption);
+    CreateWindowExW(WS_EX_CONTROLPARENT, kWindowClass, caption.c_str(), WS_POPUP | WS_CLIPCHILDREN, CW_USEDEFAULT,
+                    CW_USEDEFAULT, 0, 0, nullptr, nullptr, GetModuleHandleW(nullptr), this);
+    cursor_ = CursorOf(MousePointer::Default);
+    AddPanelControls();
+}
+
+void GaugeWindow::Load() {
     Apply(events_.Load());
     ShowWindow(handle_, SW_SHOW);
-    SetFocus(panel_->FirstInFocusOrder());
+    SetFocus(panel_.front());
+}
+
+// The panel's boxes and buttons are real BUTTON and EDIT controls; the boxes
+// are subclassed so that typed characters pass the model's key filter.
+void GaugeWindow::AddPanelControls() {
+    for (const PanelControlView& control : events_.view().panel) {
+        const auto id = static_cast<INT_PTR>(kFirstPanelId + static_cast<int>(control.id));
+        const DWORD style = WS_CHILD | WS_TABSTOP | (control.box ? ES_AUTOHSCROLL : BS_PUSHBUTTON);
+        HWND handle = CreateWindowExW(control.box ? WS_EX_CLIENTEDGE : 0, control.box ? L"EDIT" : L"BUTTON", L"", style,
+                                      0, 0, 0, 0, handle_, reinterpret_cast<HMENU>(id), GetModuleHandleW(nullptr),
+                                      nullptr);
+        if (control.box) {
+            if (control.maxLength > 0) SendMessageW(handle, EM_SETLIMITTEXT, control.maxLength, 0);
+            SetWindowLongPtrW(handle, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+            editProc_ = reinterpret_cast<WNDPROC>(
+                SetWindowLongPtrW(handle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(BoxProc)));
+        }
+        panel_.at(static_cast<std::size_t>(control.id)) = handle;
+    }
+    FollowPanel();
+}
+
+void GaugeWindow::FollowPanel() {
+    syncing_ = true;
+    for (const PanelControlView& control : events_.view().panel) {
+        HWND handle = panel_.at(static_cast<std::size_t>(control.id));
+        const PixelRect& place = control.place;
+        SetWindowPos(handle, nullptr, place.left, place.top, place.width, place.height, SWP_NOZORDER | SWP_NOACTIVATE);
+        SendMessageW(handle, WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(control.font)), TRUE);
+        if (const std::wstring text = win32_platform::Utf8ToWide(control.text); TextOf(handle) != text)
+            SetWindowTextW(handle, text.c_str());
+        ShowWindow(handle, control.visible ? SW_SHOWNA : SW_HIDE);
+    }
+    syncing_ = false;
 }
 
 LRESULT CALLBACK GaugeWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -61,20 +128,24 @@ LRESULT GaugeWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             Apply(wParam == kTimer1 ? events_.Timer1Fired() : events_.Timer2Fired());
             return 0;
         case WM_PAINT:
-            Paint();
+            PaintView(handle_, events_.view());
             return 0;
         case WM_ERASEBKGND:
             return 1;
         case WM_SHOWWINDOW:
             if (wParam) Apply(events_.FirstShow());
             break;
+        case WM_SETCURSOR:
+            if (LOWORD(lParam) != HTCLIENT || reinterpret_cast<HWND>(wParam) != handle_) break;
+            SetCursor(cursor_);
+            return TRUE;
         case WM_LBUTTONDOWN: case WM_RBUTTONDOWN: case WM_MBUTTONDOWN:
             SetCapture(handle_);
-            Apply(events_.Press(message == WM_LBUTTONDOWN ? 1 : message == WM_RBUTTONDOWN ? 2 : 4, x, y));
+            Apply(events_.Press(ButtonOf(message), x, y));
             return 0;
         case WM_LBUTTONUP: case WM_RBUTTONUP: case WM_MBUTTONUP:
             ReleaseCapture();
-            Apply(events_.Release(message == WM_LBUTTONUP ? 1 : message == WM_RBUTTONUP ? 2 : 4, x, y));
+            Apply(events_.Release(ButtonOf(message), x, y));
             return 0;
         case WM_MOUSEMOVE:
             Apply(events_.Move(ButtonsHeld(wParam), x, y));
@@ -83,6 +154,16 @@ LRESULT GaugeWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             SetCapture(handle_);
             Apply(events_.DoubleClick(x, y));
             return 0;
+        case WM_COMMAND:
+            Command(wParam, lParam);
+            return 0;
+        // Moved onto a monitor of another density: the window keeps its size
+        // in twips and stands where the system suggests.
+        case WM_DPICHANGED: {
+            const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+            Apply(events_.DensityChanged(suggested->left, suggested->top));
+            return 0;
+        }
         // A logoff: nothing may wait for a click, not even a box that is open,
         // and the program ends here.
         case WM_QUERYENDSESSION:
@@ -103,9 +184,52 @@ LRESULT GaugeWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcW(handle_, message, wParam, lParam);
 }
 
+void GaugeWindow::Command(WPARAM wParam, LPARAM lParam) {
+    const PanelControlId id = IdOf(LOWORD(wParam));
+    if (HIWORD(wParam) == BN_CLICKED) Apply(events_.Click(id));
+    if (HIWORD(wParam) == EN_CHANGE && !syncing_)
+        Apply(events_.Edited(id, win32_platform::WideToUtf8(TextOf(reinterpret_cast<HWND>(lParam)))));
+}
+
+// Typed characters and backspace pass the model's key filter; a paste that
+// would bring anything but digits is refused whole.
+LRESULT CALLBACK GaugeWindow::BoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* window = reinterpret_cast<GaugeWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (message == WM_CHAR && (wParam >= 32 || wParam == VK_BACK)) {
+        auto code = static_cast<std::int16_t>(wParam);
+        window->Apply(window->events_.KeyPress(IdOf(GetDlgCtrlID(hwnd)), code));
+        if (code == 0) return 0;
+        wParam = static_cast<std::uint16_t>(code);
+    }
+    if (message == WM_PASTE && !AllDigits(ClipboardText(hwnd))) {
+        MessageBeep(MB_OK);
+        return 0;
+    }
+    return CallWindowProcW(window->editProc_, hwnd, message, wParam, lParam);
+}
+
+// The Menu key and Shift+F10 do what the right button does on the dial;
+// Return presses the focused button as Space does.
+bool GaugeWindow::TranslateKey(const MSG& message) {
+    const bool down = message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN;
+    const bool up = message.message == WM_KEYUP || message.message == WM_SYSKEYUP;
+    const bool shift = GetKeyState(VK_SHIFT) < 0;
+    if ((down || up) && (message.wParam == VK_APPS || (message.wParam == VK_F10 && shift))) {
+        if (down) Apply(events_.OptionsKey());
+        return true;  // nor a box's own menu
+    }
+    wchar_t className[8] = {};
+    GetClassNameW(message.hwnd, className, 8);
+    if (down && message.wParam == VK_RETURN && std::wstring(className) == L"Button") {
+        SendMessageW(message.hwnd, BM_CLICK, 0, 0);
+        return true;
+    }
+    return false;
+}
+
 void GaugeWindow::Apply(const Changes& changes) {
-    Follow(changes.timer1, kTimer1);  // an error's record stops both while it is reported
-    Follow(changes.timer2, kTimer2);
+    RunTimer(changes.timer1, kTimer1);  // an error's record stops both while it is reported
+    RunTimer(changes.timer2, kTimer2);
     if (changes.error) Fail(*changes.error);
     if (changes.end) {
         DestroyWindow(handle_);
@@ -115,25 +239,23 @@ void GaugeWindow::Apply(const Changes& changes) {
         const PixelRect& place = *changes.geometry;
         SetWindowPos(handle_, nullptr, place.left, place.top, place.width, place.height, SWP_NOZORDER | SWP_NOACTIVATE);
     }
-    panel_->ApplyModel();
-    if (changes.repaint) {
-        InvalidateRect(handle_, nullptr, FALSE);
-        panel_->Invalidate();
-    }
+    if (changes.panel) FollowPanel();
+    if (changes.repaint) InvalidateRect(handle_, nullptr, FALSE);
+    if (changes.cursor) SetCursor(cursor_ = CursorOf(*changes.cursor));
 }
 
 // A runtime error is reported and ends the program; at a logoff nobody is
 // there to read a box.
-void GaugeWindow::Fail(const RuntimeError& error) {
-    std::fprintf(stderr, "zeltavor: Laufzeitfehler %d: %s\n", error.number(), error.what());
+void GaugeWindow::Fail(const ErrorReport& error) {
+    std::fputs(error.logLine.c_str(), stderr);
     if (sessionEnding_) ExitProcess(1);
     reportingError_ = true;
-    ShowMessage("Laufzeitfehler '" + std::to_string(error.number()) + "':\n\n" + error.what());
+    ShowMessage(error.boxText);
     ExitProcess(1);
 }
 
 // SetTimer on the same id restarts its countdown.
-void GaugeWindow::Follow(const std::optional<TimerOrder>& order, UINT_PTR id) {
+void GaugeWindow::RunTimer(const std::optional<TimerOrder>& order, UINT_PTR id) {
     if (!order) return;
     if (order->run)
         SetTimer(handle_, id, static_cast<UINT>(order->interval), nullptr);

@@ -2,25 +2,32 @@
 
 #include <windows.h>
 
-#include <memory>
+#include <array>
 #include <optional>
 
 #include "app/form_events.h"
-#include "options_panel.h"
 
 namespace zeltavor::win32 {
 
-// The real window for Form1: a borderless popup that hands its messages and
-// timer ticks to the model's event path and applies what changed. It is also
-// the desktop the model asks for its outline, its place on top and the like.
+// The real window for Form1: a borderless popup that turns its messages and
+// timer ticks into calls of the model's event path, applies what changed and
+// paints the model's view. It is also the desktop the model asks for its
+// outline, its place on top and the like.
 class GaugeWindow final : private Desktop {
 public:
     explicit GaugeWindow(Platform& platform);
     HWND handle() const { return handle_; }
+    // Runs the model's start-up and shows the window.
+    void Load();
+    // The keys that open the options view or press the focused button; true
+    // when the message was one of them.
+    bool TranslateKey(const MSG& message);
 
 private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK BoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    void Command(WPARAM wParam, LPARAM lParam);
 
     // Desktop
     void TopWindow() override;
@@ -29,15 +36,18 @@ private:
     void ShowMessage(std::string_view text) override;
     RunningExecutable Executable() override;
 
+    void AddPanelControls();
+    void FollowPanel();
     void Apply(const Changes& changes);
-    [[noreturn]] void Fail(const RuntimeError& error);
-    void Follow(const std::optional<TimerOrder>& order, UINT_PTR id);
-    void Paint();
-    const Form1& form() const { return events_.form(); }
+    [[noreturn]] void Fail(const ErrorReport& error);
+    void RunTimer(const std::optional<TimerOrder>& order, UINT_PTR id);
 
     FormEvents events_;
     HWND handle_ = nullptr;
-    std::unique_ptr<OptionsPanel> panel_;
+    std::array<HWND, kPanelControlsInFocusOrder.size()> panel_{};  // in focus order
+    WNDPROC editProc_ = nullptr;
+    HCURSOR cursor_ = nullptr;
+    bool syncing_ = false;         // the panel is set from the view: its change notices are not the user's
     bool reportingError_ = false;  // the box of a runtime error is open
     bool sessionEnding_ = false;   // a logoff: errors go to standard error only
 };

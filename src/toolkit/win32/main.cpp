@@ -6,8 +6,7 @@
 #include "win32_screen.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-    SetProcessDPIAware();  // twips per pixel from the screen's true density
-    zeltavor::win32::Win32Screen screen;
+    zeltavor::win32::Win32Screen screen;  // the manifest has each monitor's density reported as it is
     zeltavor::win32_platform::Win32MemoryStatus memory;
     zeltavor::win32_platform::Win32Drives drives;
     zeltavor::win32_platform::Win32KeyState keys;
@@ -16,9 +15,12 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     zeltavor::Platform platform{screen, memory, drives, keys, settings, autostart,
                                 zeltavor::win32_platform::UserNumberLocale()};
     zeltavor::win32::GaugeWindow window(platform);
+    screen.Follow(window.handle());
+    window.Load();
 
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (window.TranslateKey(message)) continue;
         if (IsDialogMessageW(window.handle(), &message)) continue;  // Tab through the panel
         TranslateMessage(&message);
         DispatchMessageW(&message);

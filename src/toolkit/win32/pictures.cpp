@@ -3,6 +3,12 @@
 #include <cstdint>
 #include <cstring>
 #include <map>
+#include <tuple>
+#include <vector>
+
+#define STB_IMAGE_RESIZE_IMPLEMENTATION
+#define STB_IMAGE_RESIZE_STATIC
+#include <stb_image_resize.h>
 
 #include "resource_ids.h"
 
@@ -12,76 +18,89 @@ namespace {
 
 HINSTANCE Instance() { return GetModuleHandleW(nullptr); }
 
+struct Pixels {
+    int width = 0, height = 0;
+    std::vector<std::uint8_t> bgra;  // premultiplied, rows from the top
+};
+
 // The resource holds width, height, then the rows from the top.
-Bitmap LoadBitmapResource(int id) {
-    HRSRC resource = FindResourceW(Instance(), MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(10));  // RT_RCDATA
+Pixels LoadPixels(int id) {
+    HRSRC resource = FindResourceW(Instance(), MAKEINTRESOURCEW(id), RT_RCDATA);
     if (!resource) return {};
     const auto* bytes = static_cast<const std::uint8_t*>(LockResource(LoadResource(Instance(), resource)));
     std::uint32_t size[2];
     std::memcpy(size, bytes, sizeof size);
+    const std::size_t count = std::size_t{size[0]} * size[1] * 4;
+    return {static_cast<int>(size[0]), static_cast<int>(size[1]),
+            std::vector<std::uint8_t>(bytes + sizeof size, bytes + sizeof size + count)};
+}
+
+Bitmap ToBitmap(const Pixels& pixels) {
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = static_cast<LONG>(size[0]);
-    info.bmiHeader.biHeight = -static_cast<LONG>(size[1]);  // top-down
+    info.bmiHeader.biWidth = pixels.width;
+    info.bmiHeader.biHeight = -pixels.height;  // top-down
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
-    void* pixels = nullptr;
-    HBITMAP handle = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pixels, nullptr, 0);
+    void* bits = nullptr;
+    HBITMAP handle = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     if (!handle) return {};
-    std::memcpy(pixels, bytes + sizeof size, std::size_t{size[0]} * size[1] * 4);
-    return {handle, static_cast<int>(size[0]), static_cast<int>(size[1])};
+    std::memcpy(bits, pixels.bgra.data(), pixels.bgra.size());
+    return {handle, pixels.width, pixels.height};
 }
 
-template <typename Draw>
-void WithPictureDc(HDC target, const Bitmap& bitmap, Draw draw) {
-    if (!bitmap.handle) return;
-    HDC source = CreateCompatibleDC(target);
-    HGDIOBJ old = SelectObject(source, bitmap.handle);
-    draw(source);
-    SelectObject(source, old);
-    DeleteDC(source);
+// The drawing for 96 dots per inch and the one at twice that.
+std::pair<int, int> ResourcesOf(Picture picture) {
+    switch (picture) {
+        case Picture::DialFace: return {IDP_DIAL_FACE, IDP_DIAL_FACE_2X};
+        case Picture::FilledDot: return {IDP_DOT_FILLED, IDP_DOT_FILLED_2X};
+        case Picture::EmptyDot: return {IDP_DOT_EMPTY, IDP_DOT_EMPTY_2X};
+        case Picture::Hub: return {IDP_HUB, IDP_HUB_2X};
+        case Picture::RedCross: return {IDP_RED_CROSS, IDP_RED_CROSS_2X};
+        case Picture::None: break;
+    }
+    return {0, 0};
+}
+
+Pixels Scaled(Picture picture, int width, int height) {
+    const auto [single, twice] = ResourcesOf(picture);
+    Pixels drawn = LoadPixels(single);
+    if (width > drawn.width || height > drawn.height) drawn = LoadPixels(twice);
+    if (drawn.bgra.empty() || (drawn.width == width && drawn.height == height)) return drawn;
+    Pixels scaled{width, height, std::vector<std::uint8_t>(std::size_t(width) * height * 4)};
+    stbir_resize_uint8_generic(drawn.bgra.data(), drawn.width, drawn.height, 0, scaled.bgra.data(), width, height, 0, 4,
+                               3, STBIR_FLAG_ALPHA_PREMULTIPLIED, STBIR_EDGE_CLAMP, STBIR_FILTER_DEFAULT,
+                               STBIR_COLORSPACE_LINEAR, nullptr);
+    return scaled;
 }
 
 }  // namespace
 
-const Bitmap& BitmapOf(Picture picture) {
-    static const std::map<Picture, Bitmap> bitmaps = {
-        {Picture::None, Bitmap{}},
-        {Picture::DialFace, LoadBitmapResource(IDP_DIAL_FACE)},
-        {Picture::FilledDot, LoadBitmapResource(IDP_DOT_FILLED)},
-        {Picture::EmptyDot, LoadBitmapResource(IDP_DOT_EMPTY)},
-        {Picture::Hub, LoadBitmapResource(IDP_HUB)},
-        {Picture::RedCross, LoadBitmapResource(IDP_RED_CROSS)},
-    };
-    return bitmaps.at(picture);
+const Bitmap& BitmapOf(Picture picture, int width, int height) {
+    // A few sizes at a time: the instrument's, the options view's, a density's.
+    static std::map<std::tuple<Picture, int, int>, Bitmap> kept;
+    const auto key = std::tuple(picture, width, height);
+    if (const auto found = kept.find(key); found != kept.end()) return found->second;
+    if (kept.size() >= 32) {
+        for (auto& entry : kept) DeleteObject(entry.second.handle);
+        kept.clear();
+    }
+    const Bitmap bitmap = picture == Picture::None || width <= 0 || height <= 0 ? Bitmap{}
+                                                                                : ToBitmap(Scaled(picture, width, height));
+    return kept.emplace(key, bitmap).first->second;
 }
 
 HICON WindowIcon() { return LoadIconW(Instance(), MAKEINTRESOURCEW(IDI_ZELTAVOR)); }
 
 HCURSOR CursorOf(MousePointer pointer) {
     static const HCURSOR hand = [] {
-        const Bitmap colour = LoadBitmapResource(IDP_HAND_CURSOR);
+        const Bitmap colour = ToBitmap(LoadPixels(IDP_HAND_CURSOR));
         HBITMAP mask = CreateBitmap(colour.width, colour.height, 1, 1, nullptr);
         ICONINFO info{FALSE, 0, 0, mask, colour.handle};  // hot spot at the finger tip (0, 0)
         return static_cast<HCURSOR>(CreateIconIndirect(&info));
     }();
-    return pointer == MousePointer::Hand && hand ? hand : LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
-}
-
-void DrawPicture(HDC target, const Bitmap& bitmap, int x, int y) {
-    WithPictureDc(target, bitmap, [&](HDC source) {
-        const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-        AlphaBlend(target, x, y, bitmap.width, bitmap.height, source, 0, 0, bitmap.width, bitmap.height, blend);
-    });
-}
-
-void StretchPicture(HDC target, const Bitmap& bitmap, int x, int y, int width, int height) {
-    WithPictureDc(target, bitmap, [&](HDC source) {
-        SetStretchBltMode(target, HALFTONE);
-        SetBrushOrgEx(target, 0, 0, nullptr);
-        StretchBlt(target, x, y, width, height, source, 0, 0, bitmap.width, bitmap.height, SRCCOPY);
-    });
+    return pointer == MousePointer::Hand && hand ? hand : LoadCursorW(nullptr, IDC_ARROW);
 }
 
 }  // namespace zeltavor::win32

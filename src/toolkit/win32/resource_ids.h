@@ -7,3 +7,8 @@
 #define IDP_HUB 104
 #define IDP_RED_CROSS 105
 #define IDP_HAND_CURSOR 106
+#define IDP_DIAL_FACE_2X 111
+#define IDP_DOT_FILLED_2X 112
+#define IDP_DOT_EMPTY_2X 113
+#define IDP_HUB_2X 114
+#define IDP_RED_CROSS_2X 115

@@ -1,17 +1,30 @@
 #include "win32_screen.h"
 
-#include <windows.h>
-
 namespace zeltavor::win32 {
 
 namespace {
-float TwipsPerPixel(int axis) {
-    HDC screen = GetDC(nullptr);
-    const int dotsPerInch = GetDeviceCaps(screen, axis);
-    ReleaseDC(nullptr, screen);
+
+// Windows 10 1607 and later know each monitor's density; older ones one for all.
+using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
+GetDpiForWindowFunction GetDpiForWindowIfThere() {
+    static const auto function = reinterpret_cast<GetDpiForWindowFunction>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+    return function;
+}
+
+}  // namespace
+
+float Win32Screen::TwipsPerPixel(int axis) const {
+    int dotsPerInch = 0;
+    if (const auto getDpiForWindow = GetDpiForWindowIfThere(); getDpiForWindow && window_) {
+        dotsPerInch = static_cast<int>(getDpiForWindow(window_));
+    } else {
+        HDC screen = GetDC(nullptr);
+        dotsPerInch = GetDeviceCaps(screen, axis);
+        ReleaseDC(nullptr, screen);
+    }
     return dotsPerInch > 0 ? 1440.0f / dotsPerInch : 15.0f;
 }
-}  // namespace
 
 float Win32Screen::TwipsPerPixelX() const { return TwipsPerPixel(LOGPIXELSX); }
 float Win32Screen::TwipsPerPixelY() const { return TwipsPerPixel(LOGPIXELSY); }

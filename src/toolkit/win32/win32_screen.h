@@ -1,16 +1,26 @@
 #pragma once
 
+#include <windows.h>
+
 #include "app/platform.h"
 
 namespace zeltavor::win32 {
 
-// The primary screen; twips per pixel from its logical density.
+// The primary screen, in twips of the density of the monitor the window
+// stands on.
 class Win32Screen final : public Screen {
 public:
+    // The window whose monitor gives the density from now on.
+    void Follow(HWND window) { window_ = window; }
+
     float Width() const override;
     float Height() const override;
     float TwipsPerPixelX() const override;
     float TwipsPerPixelY() const override;
+
+private:
+    float TwipsPerPixel(int axis) const;
+    HWND window_ = nullptr;
 };
 
 }  // namespace zeltavor::win32

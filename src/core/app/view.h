@@ -1,0 +1,103 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "app/form1.h"
+
+// What the window shows, in its pixels at the density it stands at: built by
+// the core from the model, painted by a front-end as it stands.
+namespace zeltavor {
+
+// A control's font, with its height in pixels at this density for a toolkit
+// that asks for pixels.
+struct DrawnFont {
+    Font font;
+    int pixelHeight = 0;
+    friend bool operator==(const DrawnFont&, const DrawnFont&) = default;
+};
+
+struct DrawnFill {
+    PixelRect place;
+    Rgb colour;
+    friend bool operator==(const DrawnFill&, const DrawnFill&) = default;
+};
+
+// A picture scaled to its place.
+struct DrawnPicture {
+    Picture picture = Picture::None;
+    PixelRect place;
+    friend bool operator==(const DrawnPicture&, const DrawnPicture&) = default;
+};
+
+// One line of a label's caption. The disabled look is the text once more in
+// the emboss colour, `embossOffset` pixels down and right, beneath it.
+struct DrawnText {
+    std::string text;
+    PixelRect place;
+    DrawnFont font;
+    bool centred = false;
+    Rgb colour;
+    std::optional<Rgb> emboss;
+    int embossOffset = 0;
+    friend bool operator==(const DrawnText&, const DrawnText&) = default;
+};
+
+// Exact end points, for a toolkit that draws between pixels.
+struct DrawnLine {
+    double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    Rgb colour;
+    int width = 1;
+    friend bool operator==(const DrawnLine&, const DrawnLine&) = default;
+};
+
+using Drawn = std::variant<DrawnFill, DrawnPicture, DrawnText, DrawnLine>;
+
+// The panel's real controls, text boxes and buttons, in their focus order;
+// an id is the place in that order.
+enum class PanelControlId { txtHeight, cmd_weiter, Monis, cmd_auto, cmd_aus, cmd_clear };
+
+struct PanelControl {
+    PanelControlId id;
+    TextBox Form1::*box;  // a text box with its key filter, or else a button with its click
+    void (Form1::*keyPress)(std::int16_t&);
+    Button Form1::*button;
+    void (Form1::*click)();
+    const char* accessibleName;  // a button is named by its caption
+};
+extern const std::array<PanelControl, 6> kPanelControlsInFocusOrder;
+
+struct PanelControlView {
+    PanelControlId id{};
+    bool box = false;
+    PixelRect place;
+    std::string text;
+    DrawnFont font;
+    bool visible = true;
+    std::string accessibleName;
+    std::size_t maxLength = 0;  // what typing and pasting may reach; 0: no limit
+    friend bool operator==(const PanelControlView&, const PanelControlView&) = default;
+};
+
+struct View {
+    PixelGrid grid{PixelGrid::kTwipsPerPixelAt96, PixelGrid::kTwipsPerPixelAt96};
+    std::vector<Drawn> drawn;  // back to front
+    std::vector<PanelControlView> panel;
+    bool sizeBoxInSight = false;  // its caret blinks only then: unseen, it would wake the program all day
+    std::vector<PixelRect> handCursorAreas;
+    std::string reading;  // as a screen reader says it: "RAM 45 %"
+    friend bool operator==(const View&, const View&) = default;
+};
+
+View ViewOf(const Form1& form);
+
+// How far, in percent of its width, a font is narrowed so that a caption of
+// this natural width fits its label: the fonts at hand may run wider than
+// the classic ones, and a caption is narrowed rather than broken or cut.
+int NarrowedStretch(double neededWidth, int labelWidth);
+
+}  // namespace zeltavor

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QFont>
+#include <QPainter>
+
+#include "app/view.h"
+
+namespace zeltavor::qt {
+
+QColor ToQColor(Rgb colour);
+QFont ToQFont(const DrawnFont& font);
+
+// Paints what the window shows, back to front.
+void PaintView(QPainter& painter, const View& view);
+
+}  // namespace zeltavor::qt
