@@ -11,7 +11,7 @@
 #include <cstdlib>
 
 #include "fakes.h"
-#include "qt_settings_store.h"
+#include "settings_store.h"
 
 using namespace zeltavor;
 
@@ -31,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     file.write(bytes.data(), static_cast<qint64>(bytes.size()));
     file.close();
 
-    qt::QtSettingsStore store;
+    linux_platform::QtSettingsStore store;
     testing::FakePlatform fakes;
     testing::FakeDesktop desktop;
     Platform platform{fakes.screen, fakes.memory, fakes.drives, fakes.keys, store, fakes.autostart, locale};
@@ -52,7 +52,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     form.cmd_weiter_Click();
     Require(sizeIsUsable());
     form.Unload();
-    Require(qt::QtSettingsStore().Read("MEM", "Optionen", "txtHeight") == form.txtHeight.Text);
+    Require(linux_platform::QtSettingsStore().Read("MEM", "Optionen", "txtHeight") == form.txtHeight.Text);
     QFile::remove(config.filePath("MEM.conf.unlesbar"));
     return 0;
 }

@@ -10,10 +10,10 @@
 #include <clocale>
 
 #include "app/errors.h"
-#include "qt_locale.h"
-#include "qt_settings_store.h"
+#include "settings_store.h"
+#include "system_facilities.h"
 
-namespace zeltavor::qt {
+namespace zeltavor::linux_platform {
 namespace {
 
 class SettingsStoreTest : public ::testing::Test {
@@ -123,4 +123,4 @@ TEST(Locale, TheDecimalSeparatorIsTheSystemLocales) {
 }
 
 }  // namespace
-}  // namespace zeltavor::qt
+}  // namespace zeltavor::linux_platform

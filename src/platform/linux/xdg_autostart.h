@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/platform.h"
+#include "system_facilities.h"
 
 namespace zeltavor::linux_platform {
 
@@ -10,14 +11,6 @@ namespace zeltavor::linux_platform {
 // exactly this program, whatever its path holds (blanks, quotes, "%", "$",
 // backslashes), quoted and escaped as desktop entries require.
 std::string DesktopEntryExec(std::string_view command);
-
-// $XDG_CONFIG_HOME when it is an absolute path, otherwise ~/.config (the
-// account's home folder where $HOME is not absolute).
-std::string ConfigHome();
-
-// Where this program's file is; Linux programs carry no extension, so the
-// file name is the name to start.
-RunningExecutable RunningProgram();
 
 // Start at logon through the per-user autostart folder of XDG desktops:
 // CONFIG_HOME/autostart/NAME.desktop.

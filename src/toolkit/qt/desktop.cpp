@@ -5,7 +5,7 @@
 
 #include "gauge_window.h"
 #include "window_outline.h"
-#include "xdg_autostart.h"
+#include "system_facilities.h"
 
 namespace zeltavor::qt {
 

@@ -7,9 +7,9 @@
 #include "gauge_window.h"
 #include "key_state.h"
 #include "memory_status.h"
-#include "qt_locale.h"
 #include "qt_screen.h"
-#include "qt_settings_store.h"
+#include "settings_store.h"
+#include "system_facilities.h"
 #include "termination_signals.h"
 #include "x_connection_loss.h"
 #include "x_server.h"
@@ -38,10 +38,10 @@ int main(int argc, char** argv) {
     // The same folder as the autostart entry's, whatever Qt would make of the environment.
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
                        QString::fromStdString(zeltavor::linux_platform::ConfigHome()));
-    zeltavor::qt::QtSettingsStore settings;
+    zeltavor::linux_platform::QtSettingsStore settings;
     zeltavor::linux_platform::XdgAutostart autostart;
     zeltavor::Platform platform{screen, memory, drives, keys, settings, autostart,
-                                zeltavor::qt::SystemNumberLocale()};
+                                zeltavor::linux_platform::SystemNumberLocale()};
 
     zeltavor::qt::GaugeWindow window(platform);
     screen.Follow(window);

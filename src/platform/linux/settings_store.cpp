@@ -1,4 +1,4 @@
-#include "qt_settings_store.h"
+#include "settings_store.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -9,7 +9,7 @@
 
 #include "app/errors.h"
 
-namespace zeltavor::qt {
+namespace zeltavor::linux_platform {
 
 namespace {
 
@@ -92,4 +92,4 @@ void QtSettingsStore::Write(std::string_view application, std::string_view secti
     parsed.values.insert(Key(section, key), FromUtf8(value));
 }
 
-}  // namespace zeltavor::qt
+}  // namespace zeltavor::linux_platform

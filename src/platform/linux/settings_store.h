@@ -6,7 +6,7 @@
 
 #include "app/platform.h"
 
-namespace zeltavor::qt {
+namespace zeltavor::linux_platform {
 
 // QSettings in the native format: application "MEM" is the file MEM.conf in
 // the user's configuration folder, a section its group. Every write is synced
@@ -33,4 +33,4 @@ private:
     std::map<std::string, Parsed, std::less<>> files_;
 };
 
-}  // namespace zeltavor::qt
+}  // namespace zeltavor::linux_platform
