@@ -59,6 +59,42 @@ TEST_F(Events, ADotActsOnReleaseAndADoubleClickSwitchesOnce) {
     EXPECT_EQ(events.form().DotAt(dot.Left, dot.Top + dot.Height), nullptr);
 }
 
+// The options by key, typing, a click, and the red cross: a click on it, not a
+// press elsewhere released on it, ends the program; a press on the panel
+// never drags the window.
+TEST_F(Events, ThePanelTakesKeysTextAndClicksAndTheRedCrossActsOnRelease) {
+    events.Load();
+    EXPECT_EQ(events.OptionsKey().geometry, (PixelRect{67, 67, 467, 148}));
+    std::int16_t typed = 'a';
+    events.KeyPress(PanelControlId::txtHeight, typed);
+    EXPECT_EQ(typed, 0);
+    events.Edited(PanelControlId::txtHeight, "1500");
+    EXPECT_EQ(events.Click(PanelControlId::cmd_weiter).geometry, (PixelRect{67, 67, 100, 100}));
+    events.OptionsKey();
+    const double crossX = (2460 + 3750 + 300) / 15.0, crossY = (-60 + 1500 + 300) / 15.0;
+    EXPECT_EQ(events.Move(0, crossX, crossY).cursor, MousePointer::Hand);
+    EXPECT_EQ(events.Move(0, crossX, 20).cursor, MousePointer::Default);
+    events.Press(1, crossX, 20);
+    EXPECT_FALSE(events.Move(1, crossX - 100, 20).geometry);
+    EXPECT_FALSE(events.Release(1, crossX, crossY).end);
+    events.Press(1, crossX, crossY);
+    EXPECT_FALSE(events.Release(1, 10, 10).end);
+    events.Press(1, crossX, crossY);
+    EXPECT_TRUE(events.Release(1, crossX, crossY).end);
+}
+
+// The window keeps its size in twips and its place on the screen; its
+// outline is drawn anew for the density.
+TEST_F(Events, AMoveToADenserMonitorRedrawsTheWindowForIt) {
+    events.Load();
+    screen.twipsPerPixel = 10;
+    const Changes moved = events.DensityChanged(2000, 100);
+    EXPECT_EQ(moved.geometry, (PixelRect{2000, 100, 222, 222}));
+    EXPECT_EQ(desktop.regions.back(), (RoundRectRegion{0, 0, 222, 222, 255, 255}));
+    EXPECT_TRUE(moved.repaint && moved.panel);
+    EXPECT_EQ(std::pair(form.Left, form.Top), std::pair(20000.f, 1000.f));
+}
+
 TEST_F(Events, AnErrorIsHandedBackWithTheTimersStoppedAndAnUnloadEndsIt) {
     events.Load();
     settings.refuseWrites = true;

@@ -1,0 +1,63 @@
+#include "app/view.h"
+
+#include <gtest/gtest.h>
+
+#include "fakes.h"
+
+namespace zeltavor::testing {
+namespace {
+
+template <typename Kind>
+std::vector<Kind> All(const View& view) {
+    std::vector<Kind> found;
+    for (const Drawn& drawn : view.drawn)
+        if (const auto* item = std::get_if<Kind>(&drawn)) found.push_back(*item);
+    return found;
+}
+
+PixelRect PlaceOf(const View& view, Picture picture) {
+    for (const DrawnPicture& drawn : All<DrawnPicture>(view))
+        if (drawn.picture == picture) return drawn.place;
+    return {};
+}
+
+// How far a reaches into b from the left; nothing where they do not meet.
+int Overlap(const PixelRect& a, const PixelRect& b) {
+    const bool meet = a.left < b.right() && b.left < a.right() && a.top < b.bottom() && b.top < a.bottom();
+    return meet ? a.right() - b.left : 0;
+}
+
+// At 96, 120, 144 and 192 dots per inch the instrument is the one drawn for
+// 96, scaled: round at every size, the dial at its own size beside the
+// panel, the hub on the needle's root, labels clear of the boxes (the
+// monitor count's label was laid out one pixel into its box).
+TEST(View, EveryDensityShowsTheInstrumentOfNinetySixDotsScaled) {
+    for (const float twipsPerPixel : {15.f, 12.f, 10.f, 7.5f}) {
+        const double scale = 15 / twipsPerPixel;
+        for (const char* size : {"800", "2500"}) {
+            LoadedForm f{{"txtHeight", size}};  // loaded at 15 twips per pixel: the grid follows the screen
+            f.screen.twipsPerPixel = twipsPerPixel;
+            f.form.cmd_weiter_Click();
+            const RoundRectRegion& round = f.desktop.regions.back();
+            EXPECT_TRUE(round.ellipseWidth >= round.right && round.ellipseHeight >= round.bottom) << size;
+        }
+        LoadedForm f;
+        f.screen.twipsPerPixel = twipsPerPixel;
+        f.form.MouseDown(2, 0, 0, 0);
+        const View view = ViewOf(f.form);
+        const auto scaled = [&](int pixels) { return RoundPixel(pixels * scale); };
+        EXPECT_EQ(PlaceOf(view, Picture::DialFace), (PixelRect{0, 0, scaled(148), scaled(149)})) << twipsPerPixel;
+        const PixelRect hub = PlaceOf(view, Picture::Hub), cross = PlaceOf(view, Picture::RedCross);
+        const DrawnLine needle = All<DrawnLine>(view).front();
+        EXPECT_EQ(std::pair(hub.left + hub.width / 2, hub.top + hub.height / 2),
+                  std::pair(RoundPixel(needle.x1), RoundPixel(needle.y1))) << twipsPerPixel;
+        EXPECT_EQ(std::tuple(hub.width, cross.width, cross.height, needle.width),
+                  std::tuple(scaled(16), scaled(40), scaled(41), scaled(4))) << twipsPerPixel;
+        for (const DrawnText& label : All<DrawnText>(view))
+            for (const PanelControlView& control : view.panel)
+                EXPECT_LE(Overlap(label.place, control.place), scaled(1)) << label.text << " at " << twipsPerPixel;
+    }
+}
+
+}  // namespace
+}  // namespace zeltavor::testing
