@@ -46,6 +46,22 @@ first_start() {
     "$scratch/desktop" "$scratch/gauge" || fail "not drawn finer at twice the density"
 }
 
+# Dragged onto a monitor of twice the density (a laptop with an external
+# screen), the instrument keeps its size in twips: twice the pixels, and its
+# outline follows it there.
+two_scales() {
+  xrandr --setmonitor LEFT 1024/270x768/203+0+0 screen >/dev/null
+  xrandr --setmonitor RIGHT 1024/270x768/203+1024+0 none >/dev/null
+  settings '[Optionen]\nMonis=2\ntxtHeight=1500\n'
+  start QT_SCREEN_SCALE_FACTORS="LEFT=1;RIGHT=2"
+  outline() { xwininfo -shape -id "$window" | sed -n 's/.*Window shape extents: *\([0-9]*\)x\([0-9]*\).*/\1 \2/p'; }
+  check "$(outline)" "100 100" "the outline on the first monitor"
+  x mousemove 117 117 mousedown 1 mousemove 600 117 sleep 0.2 mousemove 1200 117 mouseup 1
+  poll 3 eval '[[ $(place) == *" 200 200" ]]' || fail "not twice the pixels on the denser monitor: $(place)"
+  read -r width height <<<"$(outline)"
+  ((width >= 199 && height >= 199)) || fail "the outline stays ${width}x$height on the denser monitor"
+}
+
 needle_and_f12() {
   settings '[Optionen]\ntxtHeight=2220\n'
   start

@@ -130,8 +130,8 @@ void GaugeWindow::paintEvent(QPaintEvent*) {
 // on a move to a monitor of another density redraws outline and pictures.
 void GaugeWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    connect(windowHandle(), &QWindow::screenChanged, this, [this] { Apply(events_.DensityChanged(x(), y())); },
-            Qt::UniqueConnection);
+    if (!std::exchange(followsScreens_, true))
+        connect(windowHandle(), &QWindow::screenChanged, this, [this] { Apply(events_.DensityChanged(x(), y())); });
     Apply(events_.FirstShow());
 }
 

@@ -47,6 +47,7 @@ private:
     std::array<QWidget*, kPanelControlsInFocusOrder.size()> panel_{};  // in focus order
     QTimer timer1_, timer2_;
     int caretFlashTime_ = 0;       // the desktop's, for when the size box is in sight
+    bool followsScreens_ = false;  // a move to another monitor is followed
     bool reportingError_ = false;  // the box of a runtime error is open
     bool sessionEnding_ = false;   // closed from outside: errors go to standard error only
 };
