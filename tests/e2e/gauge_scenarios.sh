@@ -62,6 +62,17 @@ two_scales() {
   ((width >= 199 && height >= 199)) || fail "the outline stays ${width}x$height on the denser monitor"
 }
 
+# What a screen reader finds over AT-SPI (screen_reader.py); run on a session
+# bus of its own (dbus-run-session).
+screen_reader() {
+  /usr/libexec/at-spi-bus-launcher --launch-immediately &
+  local bus=$!
+  start QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+  sleep 2  # past the sweep
+  /usr/bin/python3 "$(dirname "$0")/screen_reader.py" || fail "what a screen reader finds"
+  kill "$bus"
+}
+
 needle_and_f12() {
   settings '[Optionen]\ntxtHeight=2220\n'
   start

@@ -130,6 +130,14 @@ Changes FormEvents::Click(PanelControlId button) {
     return Run([&] { (form_.*Entry(button).click)(); });
 }
 
+Changes FormEvents::Activate(PaintedControlId button) {
+    return Run([&] {
+        if (button == PaintedControlId::cmd_EXIT && form_.cmd_EXIT.Visible) form_.cmd_EXIT_Click();
+        if (button == PaintedControlId::imgDot0 && form_.imgDot0.Visible) form_.imgDot0_Click();
+        if (button == PaintedControlId::ImgDot1 && form_.ImgDot1.Visible) form_.ImgDot1_Click();
+    });
+}
+
 // The window keeps its size in twips; its place is where the window system
 // put it, taken at the new density.
 Changes FormEvents::DensityChanged(int left, int top) {
@@ -176,7 +184,7 @@ Changes FormEvents::Changed() {
     View view = ViewOf(form_);
     const bool first = !std::exchange(built_, true);
     changes.repaint = first || view.drawn != view_.drawn || view.grid != view_.grid;
-    changes.panel = first || view.panel != view_.panel || view.sizeBoxInSight != view_.sizeBoxInSight;
+    changes.panel = first || view.panel != view_.panel;
     changes.readingChanged = first || view.reading != view_.reading;
     view_ = std::move(view);
     return changes;

@@ -63,6 +63,8 @@ public:
     // What a box holds after typing, pasting or deleting.
     Changes Edited(PanelControlId box, const std::string& text);
     Changes Click(PanelControlId button);
+    // A painted button pressed without the mouse (by a screen reader).
+    Changes Activate(PaintedControlId button);
     // The window now stands at this place on a monitor of another density.
     Changes DensityChanged(int left, int top);
     Changes CloseFromOutside();

@@ -133,12 +133,31 @@ public:
                 control = {entry.id, false, PlaceOf(button), button.Caption, FontOf(button.ButtonFont), button.Visible,
                            button.Caption, 0};
             }
+            control.visible = control.visible && InWindow(control.place);
             view_.panel.push_back(std::move(control));
         }
-        view_.sizeBoxInSight = view_.panel.front().place.left < grid_.X(form_.Width());
+    }
+
+    // What a screen reader is told of the painted controls that act or speak.
+    void Painted() {
+        const Frame* frame = &form_.Frame1;
+        AddPainted(PaintedControlId::cmd_EXIT, "Programm beenden", true, form_.cmd_EXIT, frame);
+        AddPainted(PaintedControlId::imgDot0, "Auf Festplatte (HD) umschalten", true, form_.imgDot0, nullptr);
+        AddPainted(PaintedControlId::ImgDot1, "Auf Arbeitsspeicher (RAM) umschalten", true, form_.ImgDot1, nullptr);
+        AddPainted(PaintedControlId::Label3, std::string(ShownCaption(form_.Label3)), false, form_.Label3, frame);
     }
 
 private:
+    bool InWindow(const PixelRect& place) const {
+        return place.left < grid_.X(form_.Width()) && place.top < grid_.Y(form_.Height()) && place.right() > 0 &&
+               place.bottom() > 0;
+    }
+    void AddPainted(PaintedControlId id, std::string name, bool button, const Control& control, const Frame* frame) {
+        container_ = frame;
+        const PixelRect place = PlaceOf(control);
+        view_.painted.push_back({id, std::move(name), button, place, control.Visible, control.Visible && InWindow(place)});
+    }
+
     float OffsetX() const { return container_ ? container_->Left : 0; }
     float OffsetY() const { return container_ ? container_->Top : 0; }
     Rgb ContainerColour() const { return container_ ? container_->BackColor : form_.BackColor; }
@@ -162,8 +181,11 @@ View ViewOf(const Form1& form) {
     builder.Background();
     for (const PlacedControl& placed : DrawnControlsBackToFront(form)) builder.Add(placed);
     builder.Panel();
+    builder.Painted();
     view.reading = ShownCaption(form.lblHDRAM);
     if (!form.lbl_MEM.Caption.empty()) view.reading.append(" ").append(ShownCaption(form.lbl_MEM));
+    std::string_view figure = ShownCaption(form.lbl_MEM);
+    if (figure.ends_with(" %")) view.readingValue = ParseNumber(figure.substr(0, figure.size() - 2), form.platform().locale);
     return view;
 }
 

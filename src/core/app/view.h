@@ -83,13 +83,30 @@ struct PanelControlView {
     friend bool operator==(const PanelControlView&, const PanelControlView&) = default;
 };
 
+// The painted controls a screen reader is told of; a button is pressed
+// through FormEvents::Activate.
+enum class PaintedControlId { cmd_EXIT, imgDot0, ImgDot1, Label3 };
+
+struct PaintedControlView {
+    PaintedControlId id{};
+    std::string name;
+    bool button = false;
+    PixelRect place;
+    bool visible = false;
+    bool showing = false;  // visible and inside the window
+    friend bool operator==(const PaintedControlView&, const PaintedControlView&) = default;
+};
+
 struct View {
     PixelGrid grid{PixelGrid::kTwipsPerPixelAt96, PixelGrid::kTwipsPerPixelAt96};
     std::vector<Drawn> drawn;  // back to front
+    // A panel control outside the window is not visible: a toolkit still
+    // hands the size box the keys typed while it is unseen.
     std::vector<PanelControlView> panel;
-    bool sizeBoxInSight = false;  // its caret blinks only then: unseen, it would wake the program all day
     std::vector<PixelRect> handCursorAreas;
-    std::string reading;  // as a screen reader says it: "RAM 45 %"
+    std::string reading;                // as a screen reader says it: "RAM 45 %"
+    std::optional<double> readingValue; // the percentage shown, when there is one
+    std::vector<PaintedControlView> painted;
     friend bool operator==(const View&, const View&) = default;
 };
 

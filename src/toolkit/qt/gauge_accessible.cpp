@@ -1,24 +1,60 @@
 #include "gauge_accessible.h"
 
+#include <algorithm>
+
 #include "gauge_window.h"
 
 namespace zeltavor::qt {
 
 namespace {
-QString Reading(const GaugeWindow& window) { return QString::fromStdString(window.view().reading); }
+
+QString FromUtf8(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+// A painted control, described by the window's view.
+class PaintedAccessible final : public QAccessibleInterface, public QAccessibleActionInterface {
+public:
+    PaintedAccessible(GaugeWindow& window, std::size_t index) : window_(window), index_(index) {}
+
+    bool isValid() const override { return true; }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return window_.windowHandle(); }
+    QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(&window_); }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QString text(QAccessible::Text kind) const override { return kind == QAccessible::Name ? FromUtf8(View().name) : ""; }
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override {
+        const PixelRect& place = View().place;
+        return {window_.mapToGlobal(QPoint(place.left, place.top)), QSize(place.width, place.height)};
+    }
+    QAccessible::Role role() const override { return View().button ? QAccessible::Button : QAccessible::StaticText; }
+    QAccessible::State state() const override {
+        QAccessible::State state;
+        state.invisible = !View().visible;
+        state.offscreen = !View().showing;
+        return state;
+    }
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        return type == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this) : nullptr;
+    }
+    QStringList actionNames() const override { return View().button ? QStringList{pressAction()} : QStringList{}; }
+    void doAction(const QString& action) override {
+        if (action == pressAction() && View().button) window_.Activate(View().id);
+    }
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+private:
+    const PaintedControlView& View() const { return window_.view().painted.at(index_); }
+
+    GaugeWindow& window_;
+    std::size_t index_;
+};
+
 }  // namespace
 
-GaugeAccessible::GaugeAccessible(GaugeWindow* window)
-    : QAccessibleWidget(window, QAccessible::Indicator, window->windowTitle()), window_(*window) {}
-
-QString GaugeAccessible::text(QAccessible::Text kind) const {
-    switch (kind) {
-        case QAccessible::Name: return window_.windowTitle();
-        case QAccessible::Value: return Reading(window_);
-        case QAccessible::Description: return "Auslastung von Arbeitsspeicher (RAM) oder Festplatte (HD)";
-        default: return QAccessibleWidget::text(kind);
-    }
-}
+GaugeAccessible::GaugeAccessible(GaugeWindow* window) : QAccessibleWidget(window), window_(*window) {}
 
 void GaugeAccessible::Install() {
     QAccessible::installFactory([](const QString&, QObject* object) -> QAccessibleInterface* {
@@ -29,8 +65,50 @@ void GaugeAccessible::Install() {
 
 void GaugeAccessible::AnnounceReading(GaugeWindow& window) {
     if (!QAccessible::isActive()) return;
-    QAccessibleValueChangeEvent event(&window, Reading(window));
+    QAccessibleValueChangeEvent event(&window, window.view().readingValue.value_or(0));
     QAccessible::updateAccessibility(&event);
 }
+
+QString GaugeAccessible::text(QAccessible::Text kind) const {
+    switch (kind) {
+        case QAccessible::Name: return window_.windowTitle();
+        case QAccessible::Value:
+        case QAccessible::Description: return FromUtf8(window_.view().reading);
+        default: return QAccessibleWidget::text(kind);
+    }
+}
+
+void* GaugeAccessible::interface_cast(QAccessible::InterfaceType type) {
+    if (type == QAccessible::ValueInterface) return static_cast<QAccessibleValueInterface*>(this);
+    return QAccessibleWidget::interface_cast(type);
+}
+
+// The painted children follow the real ones.
+const std::vector<QAccessibleInterface*>& GaugeAccessible::Painted() const {
+    for (std::size_t index = painted_.size(); index < window_.view().painted.size(); ++index) {
+        painted_.push_back(new PaintedAccessible(window_, index));
+        QAccessible::registerAccessibleInterface(painted_.back());
+    }
+    return painted_;
+}
+
+int GaugeAccessible::childCount() const {
+    return QAccessibleWidget::childCount() + static_cast<int>(Painted().size());
+}
+
+QAccessibleInterface* GaugeAccessible::child(int index) const {
+    const int real = QAccessibleWidget::childCount();
+    if (index < real) return QAccessibleWidget::child(index);
+    const auto painted = static_cast<std::size_t>(index - real);
+    return painted < Painted().size() ? Painted()[painted] : nullptr;
+}
+
+int GaugeAccessible::indexOfChild(const QAccessibleInterface* child) const {
+    const auto found = std::find(Painted().begin(), Painted().end(), child);
+    if (found == Painted().end()) return QAccessibleWidget::indexOfChild(child);
+    return QAccessibleWidget::childCount() + static_cast<int>(found - Painted().begin());
+}
+
+QVariant GaugeAccessible::currentValue() const { return window_.view().readingValue.value_or(0); }
 
 }  // namespace zeltavor::qt

@@ -7,7 +7,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
-#include <QStyleHints>
 #include <QWindow>
 
 #include <cstdio>
@@ -40,12 +39,12 @@ QString FromUtf8(const std::string& text) { return QString::fromUtf8(text.data()
 
 }  // namespace
 
-GaugeWindow::GaugeWindow(Platform& platform)
-    : events_(platform, *this), caretFlashTime_(QGuiApplication::styleHints()->cursorFlashTime()) {
+GaugeWindow::GaugeWindow(Platform& platform) : events_(platform, *this) {
     GaugeAccessible::Install();
     setWindowFlags(Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);  // the hand cursor over the red cross
+    setFocusPolicy(Qt::StrongFocus);  // the keys for the unseen size box
     setWindowTitle(FromUtf8(form().Caption));
     setWindowIcon(WindowIcon());
     AddPanelControls();
@@ -73,6 +72,8 @@ void GaugeWindow::AddPanelControls() {
     FollowPanel();
 }
 
+// A control outside the window is hidden, so that nobody is told of it; the
+// keys the size box would have had come to the window, which hands them on.
 void GaugeWindow::FollowPanel() {
     for (const PanelControlView& control : view().panel) {
         QWidget* widget = panel_.at(static_cast<std::size_t>(control.id));
@@ -84,12 +85,20 @@ void GaugeWindow::FollowPanel() {
         if (auto* box = qobject_cast<QLineEdit*>(widget); box && box->text() != text) box->setText(text);
         if (auto* button = qobject_cast<QPushButton*>(widget)) button->setText(text);
     }
-    QGuiApplication::styleHints()->setCursorFlashTime(view().sizeBoxInSight ? caretFlashTime_ : 0);
+    QWidget* sizeBox = panel_.front();
+    if (sizeBox->isVisible() && (focusWidget() == nullptr || focusWidget() == this)) sizeBox->setFocus();
+    if (!sizeBox->isVisible() && (focusWidget() == nullptr || !focusWidget()->isVisible())) setFocus();
 }
 
 void GaugeWindow::Load() {
     Apply(events_.Load());
-    panel_.front()->setFocus();
+    if (!panel_.front()->isVisible()) setFocus();
+}
+
+// Straight to the box: a key it ignores must not come back here.
+void GaugeWindow::keyPressEvent(QKeyEvent* event) {
+    if (panel_.front()->isVisible()) return QWidget::keyPressEvent(event);
+    static_cast<QObject*>(panel_.front())->event(event);
 }
 
 void GaugeWindow::Apply(const Changes& changes) {

@@ -18,6 +18,8 @@ public:
     void Load();
     const Form1& form() const { return events_.form(); }
     const View& view() const { return events_.view(); }
+    // A painted button pressed by a screen reader.
+    void Activate(PaintedControlId button) { Apply(events_.Activate(button)); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -27,6 +29,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -46,7 +49,6 @@ private:
     FormEvents events_;
     std::array<QWidget*, kPanelControlsInFocusOrder.size()> panel_{};  // in focus order
     QTimer timer1_, timer2_;
-    int caretFlashTime_ = 0;       // the desktop's, for when the size box is in sight
     bool followsScreens_ = false;  // a move to another monitor is followed
     bool reportingError_ = false;  // the box of a runtime error is open
     bool sessionEnding_ = false;   // closed from outside: errors go to standard error only

@@ -74,7 +74,7 @@ GaugeWindow::GaugeWindow(Platform& platform) : events_(platform, *this) {
 void GaugeWindow::Load() {
     Apply(events_.Load());
     ShowWindow(handle_, SW_SHOW);
-    SetFocus(panel_.front());
+    SetFocus(IsWindowVisible(panel_.front()) ? panel_.front() : handle_);
 }
 
 // The panel's boxes and buttons are real BUTTON and EDIT controls; the boxes
@@ -97,6 +97,8 @@ void GaugeWindow::AddPanelControls() {
     FollowPanel();
 }
 
+// A control outside the window is hidden; the characters the size box
+// would have had come to the window, which hands them on.
 void GaugeWindow::FollowPanel() {
     syncing_ = true;
     for (const PanelControlView& control : events_.view().panel) {
@@ -109,6 +111,9 @@ void GaugeWindow::FollowPanel() {
         ShowWindow(handle, control.visible ? SW_SHOWNA : SW_HIDE);
     }
     syncing_ = false;
+    HWND sizeBox = panel_.front(), focus = GetFocus();
+    if (IsWindowVisible(sizeBox) && focus == handle_) SetFocus(sizeBox);
+    if (!IsWindowVisible(sizeBox) && (focus == nullptr || !IsWindowVisible(focus))) SetFocus(handle_);
 }
 
 LRESULT CALLBACK GaugeWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -156,6 +161,9 @@ LRESULT GaugeWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_COMMAND:
             Command(wParam, lParam);
+            return 0;
+        case WM_CHAR:
+            SendMessageW(panel_.front(), message, wParam, lParam);
             return 0;
         // Moved onto a monitor of another density: the window keeps its size
         // in twips and stands where the system suggests.
