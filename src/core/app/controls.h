@@ -13,8 +13,13 @@ struct Rgb {
     friend constexpr bool operator==(Rgb, Rgb) = default;
 };
 
-// The pictures drawn for the window, compiled into the program.
+// The pictures drawn for the window, compiled into the program under their
+// names, each for 96 dots per inch and at twice that.
 enum class Picture { None, DialFace, FilledDot, EmptyDot, Hub, RedCross };
+inline const char* PictureName(Picture picture) {
+    constexpr const char* names[] = {"", "dial_face", "dot_filled", "dot_empty", "hub", "red_cross"};
+    return names[static_cast<int>(picture)];
+}
 
 enum class MousePointer { Default, Hand };
 

@@ -1,18 +1,19 @@
 #include "gauge_window.h"
 
-#include <QAccessible>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QRegularExpressionValidator>
 #include <QWindow>
 
 #include <cstdio>
+#include <algorithm>
 #include <cstdlib>
 
-#include "digit_box.h"
 #include "gauge_accessible.h"
 #include "pictures.h"
 #include "view_painter.h"
@@ -58,8 +59,11 @@ void GaugeWindow::AddPanelControls() {
     for (const PanelControlView& control : view().panel) {
         const PanelControlId id = control.id;
         if (control.box) {
-            auto* box = new DigitBox(
-                this, [this, id](std::int16_t& code) { Apply(events_.KeyPress(id, code)); }, control.maxLength);
+            // Held to digits whatever no key filter sees (paste, drag and drop); typing and
+            // pasting stop at the box's length, while a longer text the program sets stands whole.
+            auto* box = new QLineEdit(this);
+            const QString digits = QString("[0-9]{0,%1}").arg(control.maxLength > 0 ? control.maxLength : 1000);
+            box->setValidator(new QRegularExpressionValidator(QRegularExpression(digits), box));
             connect(box, &QLineEdit::textEdited, this,
                     [this, id](const QString& text) { Apply(events_.Edited(id, text.toStdString())); });
             panel_.at(static_cast<std::size_t>(id)) = box;
@@ -95,10 +99,11 @@ void GaugeWindow::Load() {
     if (!panel_.front()->isVisible()) setFocus();
 }
 
-// Straight to the box: a key it ignores must not come back here.
+// A key the unseen box ignores comes back here, and goes on no further.
 void GaugeWindow::keyPressEvent(QKeyEvent* event) {
-    if (panel_.front()->isVisible()) return QWidget::keyPressEvent(event);
-    static_cast<QObject*>(panel_.front())->event(event);
+    if (panel_.front()->isVisible() || std::exchange(forwardingKey_, true)) return QWidget::keyPressEvent(event);
+    QCoreApplication::sendEvent(panel_.front(), event);
+    forwardingKey_ = false;
 }
 
 void GaugeWindow::Apply(const Changes& changes) {
@@ -154,26 +159,33 @@ void GaugeWindow::closeEvent(QCloseEvent* event) {
 }
 
 // The Menu key and Shift+F10 do what the right button does on the dial;
-// Return presses the focused button as Space does.
+// Return presses the focused button as Space does; a character typed into a
+// box, and backspace, pass its key filter first. Shortcuts (Ctrl+V, arrows)
+// are no characters and work as in any text box.
 bool GaugeWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::ContextMenu &&
         static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard) {
         Apply(events_.OptionsKey());
         return true;
     }
-    if (event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier) {
-            Apply(events_.OptionsKey());
-            return true;
-        }
-        auto* button = qobject_cast<QPushButton*>(watched);
-        if (button && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
-            button->click();
-            return true;
-        }
+    if (event->type() != QEvent::KeyPress) return QWidget::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier) {
+        Apply(events_.OptionsKey());
+        return true;
     }
-    return QWidget::eventFilter(watched, event);
+    if (auto* button = qobject_cast<QPushButton*>(watched);
+        button && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
+        button->click();
+        return true;
+    }
+    const auto box = std::find(panel_.begin(), panel_.end(), watched);
+    const bool backspace = key->key() == Qt::Key_Backspace;
+    const bool character = key->text().size() == 1 && key->text()[0].isPrint();
+    if (box == panel_.end() || !qobject_cast<QLineEdit*>(watched) || !(backspace || character)) return false;
+    std::int16_t code = backspace ? 8 : static_cast<std::int16_t>(key->text()[0].unicode());
+    Apply(events_.KeyPress(static_cast<PanelControlId>(box - panel_.begin()), code));
+    return code == 0;
 }
 
 // Relative to where the model put the window, so that a drag in progress does

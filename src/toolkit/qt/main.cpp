@@ -28,7 +28,7 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    zeltavor::qt::BlockTerminationSignals();
+    zeltavor::linux_platform::BlockTerminationSignals();
     QApplication app(argc, argv);
     zeltavor::qt::EndQuietlyWhenTheXServerGoes();
     zeltavor::qt::QtScreen screen;
@@ -45,7 +45,8 @@ int main(int argc, char** argv) {
 
     zeltavor::qt::GaugeWindow window(platform);
     screen.Follow(window);
-    const zeltavor::qt::CloseOnTerminationSignals closeOnSignals(window);
+    const zeltavor::linux_platform::CloseOnTerminationSignals closeOnSignals(
+        [&window] { QMetaObject::invokeMethod(&window, [&window] { window.close(); }, Qt::QueuedConnection); });
     window.Load();  // after the signals are watched: a start-up error's box must not hold off a logout
     window.show();
     return app.exec();

@@ -5,25 +5,9 @@
 
 namespace zeltavor::qt {
 
-namespace {
-
-QString NameOf(Picture picture) {
-    switch (picture) {
-        case Picture::DialFace: return "dial_face";
-        case Picture::FilledDot: return "dot_filled";
-        case Picture::EmptyDot: return "dot_empty";
-        case Picture::Hub: return "hub";
-        case Picture::RedCross: return "red_cross";
-        case Picture::None: break;
-    }
-    return {};
-}
-
-}  // namespace
-
 QPixmap PixmapOf(Picture picture, QSize size, qreal devicePixelRatio) {
     const QSize device = size * devicePixelRatio;
-    const QString name = NameOf(picture);
+    const QString name = PictureName(picture);
     const QString key = QString("%1 %2x%3 %4").arg(name).arg(device.width()).arg(device.height()).arg(devicePixelRatio);
     QPixmap pixmap;
     if (name.isEmpty() || QPixmapCache::find(key, &pixmap)) return pixmap;

@@ -11,6 +11,7 @@
 #include <stb_image_resize.h>
 
 #include "resource_ids.h"
+#include "text.h"
 
 namespace zeltavor::win32 {
 
@@ -24,8 +25,8 @@ struct Pixels {
 };
 
 // The resource holds width, height, then the rows from the top.
-Pixels LoadPixels(int id) {
-    HRSRC resource = FindResourceW(Instance(), MAKEINTRESOURCEW(id), RT_RCDATA);
+Pixels LoadPixels(const std::string& name) {
+    HRSRC resource = FindResourceW(Instance(), win32_platform::Utf8ToWide(name).c_str(), RT_RCDATA);
     if (!resource) return {};
     const auto* bytes = static_cast<const std::uint8_t*>(LockResource(LoadResource(Instance(), resource)));
     std::uint32_t size[2];
@@ -50,23 +51,9 @@ Bitmap ToBitmap(const Pixels& pixels) {
     return {handle, pixels.width, pixels.height};
 }
 
-// The drawing for 96 dots per inch and the one at twice that.
-std::pair<int, int> ResourcesOf(Picture picture) {
-    switch (picture) {
-        case Picture::DialFace: return {IDP_DIAL_FACE, IDP_DIAL_FACE_2X};
-        case Picture::FilledDot: return {IDP_DOT_FILLED, IDP_DOT_FILLED_2X};
-        case Picture::EmptyDot: return {IDP_DOT_EMPTY, IDP_DOT_EMPTY_2X};
-        case Picture::Hub: return {IDP_HUB, IDP_HUB_2X};
-        case Picture::RedCross: return {IDP_RED_CROSS, IDP_RED_CROSS_2X};
-        case Picture::None: break;
-    }
-    return {0, 0};
-}
-
 Pixels Scaled(Picture picture, int width, int height) {
-    const auto [single, twice] = ResourcesOf(picture);
-    Pixels drawn = LoadPixels(single);
-    if (width > drawn.width || height > drawn.height) drawn = LoadPixels(twice);
+    Pixels drawn = LoadPixels(PictureName(picture));
+    if (width > drawn.width || height > drawn.height) drawn = LoadPixels(std::string(PictureName(picture)) + "_2x");
     if (drawn.bgra.empty() || (drawn.width == width && drawn.height == height)) return drawn;
     Pixels scaled{width, height, std::vector<std::uint8_t>(std::size_t(width) * height * 4)};
     stbir_resize_uint8_generic(drawn.bgra.data(), drawn.width, drawn.height, 0, scaled.bgra.data(), width, height, 0, 4,
@@ -95,7 +82,7 @@ HICON WindowIcon() { return LoadIconW(Instance(), MAKEINTRESOURCEW(IDI_ZELTAVOR)
 
 HCURSOR CursorOf(MousePointer pointer) {
     static const HCURSOR hand = [] {
-        const Bitmap colour = ToBitmap(LoadPixels(IDP_HAND_CURSOR));
+        const Bitmap colour = ToBitmap(LoadPixels("hand_cursor"));
         HBITMAP mask = CreateBitmap(colour.width, colour.height, 1, 1, nullptr);
         ICONINFO info{FALSE, 0, 0, mask, colour.handle};  // hot spot at the finger tip (0, 0)
         return static_cast<HCURSOR>(CreateIconIndirect(&info));

@@ -1,14 +1,3 @@
 #pragma once
 
 #define IDI_ZELTAVOR 1
-#define IDP_DIAL_FACE 101
-#define IDP_DOT_FILLED 102
-#define IDP_DOT_EMPTY 103
-#define IDP_HUB 104
-#define IDP_RED_CROSS 105
-#define IDP_HAND_CURSOR 106
-#define IDP_DIAL_FACE_2X 111
-#define IDP_DOT_FILLED_2X 112
-#define IDP_DOT_EMPTY_2X 113
-#define IDP_HUB_2X 114
-#define IDP_RED_CROSS_2X 115

@@ -3,11 +3,10 @@
 #include <pthread.h>
 #include <signal.h>
 
-#include <QMetaObject>
-#include <QWidget>
 #include <system_error>
+#include <utility>
 
-namespace zeltavor::qt {
+namespace zeltavor::linux_platform {
 
 namespace {
 
@@ -25,13 +24,12 @@ void BlockTerminationSignals() {
     ::pthread_sigmask(SIG_BLOCK, &awaited, nullptr);
 }
 
-CloseOnTerminationSignals::CloseOnTerminationSignals(QWidget& window) {
+CloseOnTerminationSignals::CloseOnTerminationSignals(std::function<void()> close) {
     try {
-        waiter_ = std::thread([this, &window] {
+        waiter_ = std::thread([this, close = std::move(close)] {
             const sigset_t awaited = TerminationSignalSet();
             int signal = 0;
-            while (::sigwait(&awaited, &signal) == 0 && !ending_)
-                QMetaObject::invokeMethod(&window, [&window] { window.close(); }, Qt::QueuedConnection);
+            while (::sigwait(&awaited, &signal) == 0 && !ending_) close();
         });
     } catch (const std::system_error&) {
         // Without a waiter the signals must at least end the program again.
@@ -47,4 +45,4 @@ CloseOnTerminationSignals::~CloseOnTerminationSignals() {
     waiter_.join();
 }
 
-}  // namespace zeltavor::qt
+}  // namespace zeltavor::linux_platform
