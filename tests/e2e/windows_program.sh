@@ -1,29 +1,69 @@
 #!/usr/bin/env bash
 # The 32-bit Windows program under Wine on x_session.sh's X server: a round,
-# topmost instrument with its needle; the right button opens the options
-# view; a logoff while the AutoStart box waits for a click saves the options
-# and ends the program without one.
+# topmost instrument with its needle; a logoff while the AutoStart box waits
+# for a click saves the options and ends it without one. At 120, 144 and 192
+# dots per inch (Wine's LogPixels) it stays round, and its options view,
+# scaled down to 96, is the one at 96 up to the needle's place and the
+# antialiasing, with the hub on the needle's root.
 # Usage: x_session.sh windows_program.sh WINE_RUN PROGRAM.exe
 source "$(dirname "$0")/x11_lib.sh"
 wine_run=$1
 export WINEPREFIX=$scratch/prefix
-shot 67 67 80 80 desktop
-start_program "$wine_run" "$2"
-poll 5 eval '[[ $(property _NET_WM_STATE) == *_NET_WM_STATE_ABOVE* ]]' || fail "not topmost"
+
+# DPI: starts the program with a 2220-twip instrument and leaves it in the
+# options view; both views as DPI-gauge.png and DPI-options.png.
+views_at() {
+  "$wine_run" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
+  "$wine_run" reg add 'HKCU\Software\MEM\Optionen' /v txtHeight /t REG_SZ /d 2220 /f >/dev/null 2>&1
+  "$wine_run" --stop  # the density is read as Wine starts
+  start_program "$wine_run" "$2"
+  size=$(((2220 * $1 + 720) / 1440)) left=$(((1000 * $1 + 720) / 1440))
+  becomes "$left $left $size $size"
+  sleep 1.5  # past the sweep
+  import -silent -window root -crop "${size}x$size+$left+$left" +repage "$scratch/$1-gauge.png"
+  xdotool mousemove $((left + size / 2)) $((left + size / 4)) click 3
+  poll 3 eval '[[ $(place) != *" $size $size" ]]' || fail "no options view at $1"
+  read -r x y width height <<<"$(place)"  # a window manager may keep it on the screen
+  import -silent -window root -crop "${width}x$height+$x+$y" +repage "$scratch/$1-options.png"
+}
+colour() { convert "$1" -crop "1x1+$2+$3" -depth 8 -colorspace sRGB txt:- | awk 'END {print $3}'; }
+# Pixels that differ by more than 15 % between the options view at 96 and
+# the one at DPI scaled down to it, both softened a little: text and edges
+# are drawn anew at each density, not scaled.
+differing() {
+  convert "$scratch/96-options.png" -blur 0x1 "$scratch/reference.png"
+  convert "$scratch/$1-options.png" -resize 467x148! -blur 0x1 "$scratch/scaled.png"
+  compare -metric AE -fuzz 15% "$scratch/reference.png" "$scratch/scaled.png" null: 2>&1
+}
+# Whether the hub's salmon lies around the needle's root, within a pixel, in
+# the options view at DPI.
+hub_on_root() {
+  convert "$scratch/$1-options.png" -depth 8 txt:- | awk -F'[,:() ]+' -v c="$((74 * $1 / 96))" -v r="$((12 * $1 / 96))" '
+    NR > 1 && $4 > 60 && $5 > 50 && $3 - $5 > 60 && $3 - $4 > 30 && ($1 + 0.5 - c) ^ 2 + ($2 + 0.5 - c) ^ 2 < r * r {
+      x += $1 + 0.5; y += $2 + 0.5; n++ }
+    END { exit !(n > 0 && (x / n - c) ^ 2 <= 1 && (y / n - c) ^ 2 <= 1) }'
+}
+
+import -silent -window root "$scratch/desktop.png"
+views_at 96 "$2"
+[[ $(property _NET_WM_STATE) == *_NET_WM_STATE_ABOVE* ]] || fail "not topmost"
 check "$(property _NET_WM_NAME)" '"Zeltavor"'
-becomes "67 67 80 80"
-sleep 1
-shot 67 67 80 80 gauge
-check "$(pixel gauge 1 1) $(pixel gauge 78 78)" "$(pixel desktop 1 1) $(pixel desktop 78 78)" "round: the desktop in the corners"
-(($(awk -F'[,:() ]+' 'NR > 1 && $3 > 200 && $4 < 60 && $5 < 60' "$scratch/gauge" | wc -l) > 15)) || fail "no needle"
-xdotool mousemove 107 107 click 3
-becomes "67 67 467 148"
-xdotool sleep 0.5 mousemove $((67 + 164 + 246)) $((67 - 4 + 16)) click 1  # AutoStart
+(($(convert "$scratch/96-gauge.png" -depth 8 txt:- | awk -F'[,:() ]+' 'NR > 1 && $3 > 200 && $4 < 60 && $5 < 60' | wc -l) > 15)) ||
+  fail "no needle"
+xdotool mousemove $((67 + 164 + 246)) $((67 - 4 + 16)) click 1  # AutoStart
 wait_window 10 "$window" >/dev/null || fail "no confirmation box"
 "$wine_run" wineboot --end-session
 ended_within 5; check $? 0 "the logoff"
 stored=$("$wine_run" reg query 'HKCU\Software\MEM\Optionen' 2>/dev/null)
-for value in "txtHeight    REG_SZ    1200" "Monis    REG_SZ    1" "lblHDRAM.Caption    REG_SZ    RAM" "MEMTOP    REG_SZ    1000"; do
+for value in "txtHeight    REG_SZ    2220" "Monis    REG_SZ    1" "lblHDRAM.Caption    REG_SZ    RAM" "MEMTOP    REG_SZ    1000"; do
   [[ $stored == *"$value"* ]] || fail "not stored: $value"  # the right-click's release stored the place
+done
+for dpi in 120 144 192; do
+  views_at "$dpi" "$2"
+  end_program
+  in=$((size * 12 / 100))  # inside a rounded square's corner, outside the circle
+  check "$(colour "$scratch/$dpi-gauge.png" "$in" "$in")" "$(colour "$scratch/desktop.png" $((left + in)) $((left + in)))" "round at $dpi"
+  (($(differing "$dpi") < 4000)) || fail "the options view at $dpi differs from the one at 96 in $(differing "$dpi") of 69116 pixels"
+  hub_on_root "$dpi" || fail "the hub is off the needle's root at $dpi"
 done
 "$wine_run" --stop
