@@ -57,6 +57,9 @@ TEST_F(Events, ADotActsOnReleaseAndADoubleClickSwitchesOnce) {
     EXPECT_EQ(events.form().DotAt(dot.Left + dot.Width - 1, dot.Top), &dot);
     EXPECT_EQ(events.form().DotAt(dot.Left + dot.Width, dot.Top), nullptr);
     EXPECT_EQ(events.form().DotAt(dot.Left, dot.Top + dot.Height), nullptr);
+    events.Activate(PaintedControlId::imgDot0);  // hidden now: a screen reader presses only what is there
+    events.Activate(PaintedControlId::ImgDot1);
+    EXPECT_EQ(form.lblHDRAM.Caption, "RAM");
 }
 
 // The options by key, typing, a click, and the red cross: a click on it, not a
@@ -64,6 +67,7 @@ TEST_F(Events, ADotActsOnReleaseAndADoubleClickSwitchesOnce) {
 // never drags the window.
 TEST_F(Events, ThePanelTakesKeysTextAndClicksAndTheRedCrossActsOnRelease) {
     events.Load();
+    EXPECT_FALSE(events.Move(0, kDotX, kDotY).cursor);  // no hand over a dot
     EXPECT_EQ(events.OptionsKey().geometry, (PixelRect{67, 67, 467, 148}));
     std::int16_t typed = 'a';
     events.KeyPress(PanelControlId::txtHeight, typed);
@@ -87,6 +91,7 @@ TEST_F(Events, ThePanelTakesKeysTextAndClicksAndTheRedCrossActsOnRelease) {
 // outline is drawn anew for the density.
 TEST_F(Events, AMoveToADenserMonitorRedrawsTheWindowForIt) {
     events.Load();
+    EXPECT_FALSE(events.DensityChanged(5, 5).geometry);  // the same density: the window stays where it is
     screen.twipsPerPixel = 10;
     const Changes moved = events.DensityChanged(2000, 100);
     EXPECT_EQ(moved.geometry, (PixelRect{2000, 100, 222, 222}));

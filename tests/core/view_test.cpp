@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "fakes.h"
 
 namespace zeltavor::testing {
@@ -49,6 +51,9 @@ TEST(View, EveryDensityShowsTheInstrumentOfNinetySixDotsScaled) {
         EXPECT_EQ(PlaceOf(view, Picture::DialFace), (PixelRect{0, 0, scaled(148), scaled(149)})) << twipsPerPixel;
         const PixelRect hub = PlaceOf(view, Picture::Hub), cross = PlaceOf(view, Picture::RedCross);
         const DrawnLine needle = All<DrawnLine>(view).front();
+        EXPECT_EQ(needle.colour, (Rgb{255, 0, 0}));
+        EXPECT_EQ(std::count_if(view.panel.begin(), view.panel.end(), [](auto& control) { return control.box; }), 2);
+        EXPECT_TRUE(All<DrawnText>(view).front().centred);  // the percentage
         EXPECT_EQ(std::pair(hub.left + hub.width / 2, hub.top + hub.height / 2),
                   std::pair(RoundPixel(needle.x1), RoundPixel(needle.y1))) << twipsPerPixel;
         EXPECT_EQ(std::tuple(hub.width, cross.width, cross.height, needle.width),
@@ -57,6 +62,8 @@ TEST(View, EveryDensityShowsTheInstrumentOfNinetySixDotsScaled) {
             for (const PanelControlView& control : view.panel)
                 EXPECT_LE(Overlap(label.place, control.place), scaled(1)) << label.text << " at " << twipsPerPixel;
     }
+    EXPECT_THROW(PixelGrid(0, 15), RuntimeError);  // no screen has no pixels
+    EXPECT_THROW(PixelGrid(15, 15, 0), RuntimeError);
 }
 
 }  // namespace

@@ -21,6 +21,18 @@ const PanelControl& Entry(PanelControlId id) { return kPanelControlsInFocusOrder
 
 }  // namespace
 
+void ApplyChanges(const Changes& changes, ChangesTarget& target) {
+    if (changes.timer1) target.RunTimer(1, *changes.timer1);
+    if (changes.timer2) target.RunTimer(2, *changes.timer2);
+    if (changes.error) target.Report(*changes.error);
+    if (changes.end) return target.End();
+    if (changes.geometry) target.Place(*changes.geometry);
+    if (changes.panel) target.FollowPanel();
+    if (changes.repaint) target.Repaint();
+    if (changes.cursor) target.ShowCursor(*changes.cursor);
+    if (changes.readingChanged) target.AnnounceReading();
+}
+
 FormEvents::FormEvents(Platform& platform, Desktop& desktop) : form_(platform, desktop), view_(ViewOf(form_)) {}
 
 PixelRect FormEvents::Geometry() const {

@@ -35,6 +35,27 @@ struct Changes {
     bool end = false;                   // unloaded: the program ends
 };
 
+// What a front-end does to follow Changes, each with its native calls.
+class ChangesTarget {
+public:
+    virtual void RunTimer(int timer, const TimerOrder& order) = 0;  // Timer1 or Timer2
+    [[noreturn]] virtual void Report(const ErrorReport& error) = 0;
+    virtual void End() = 0;
+    virtual void Place(const PixelRect& place) = 0;
+    virtual void FollowPanel() = 0;
+    virtual void Repaint() = 0;
+    virtual void ShowCursor(MousePointer pointer) = 0;
+    virtual void AnnounceReading() = 0;
+
+protected:
+    ~ChangesTarget() = default;
+};
+
+// Follows Changes in the one order that keeps the window right: the timers
+// first (an error stops both while it is reported), then the error or the
+// end, then place, panel, paint, cursor and what a screen reader is told.
+void ApplyChanges(const Changes& changes, ChangesTarget& target);
+
 // The road of every event from a front-end to the handlers and back, in the
 // window's pixels: mouse events with the handlers' button codes (1 left,
 // 2 right, 4 middle) anywhere in the window, the panel's included; the

@@ -28,14 +28,6 @@ int ButtonCode(Qt::MouseButtons buttons) {
            (buttons & Qt::MiddleButton ? 4 : 0);
 }
 
-void RunTimer(const std::optional<TimerOrder>& order, QTimer& timer) {
-    if (!order) return;
-    if (order->run)
-        timer.start(order->interval);
-    else
-        timer.stop();
-}
-
 QString FromUtf8(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 }  // namespace
@@ -106,28 +98,26 @@ void GaugeWindow::keyPressEvent(QKeyEvent* event) {
     forwardingKey_ = false;
 }
 
-void GaugeWindow::Apply(const Changes& changes) {
-    RunTimer(changes.timer1, timer1_);  // an error's record stops both while it is reported
-    RunTimer(changes.timer2, timer2_);
-    if (changes.error) Fail(*changes.error);
-    if (changes.end) {
-        close();
-        QCoreApplication::quit();  // also ends a message box that is open
-        return;
-    }
-    if (changes.geometry) {
-        const PixelRect& place = *changes.geometry;
-        setGeometry(place.left, place.top, place.width, place.height);
-    }
-    if (changes.panel) FollowPanel();
-    if (changes.repaint) update();
-    if (changes.cursor) setCursor(CursorOf(*changes.cursor));
-    if (changes.readingChanged) GaugeAccessible::AnnounceReading(*this);
+void GaugeWindow::RunTimer(int timer, const TimerOrder& order) {
+    QTimer& qtimer = timer == 1 ? timer1_ : timer2_;
+    if (order.run)
+        qtimer.start(order.interval);
+    else
+        qtimer.stop();
 }
+
+void GaugeWindow::End() {
+    close();
+    QCoreApplication::quit();  // also ends a message box that is open
+}
+
+void GaugeWindow::ShowCursor(MousePointer pointer) { setCursor(CursorOf(pointer)); }
+
+void GaugeWindow::AnnounceReading() { GaugeAccessible::AnnounceReading(*this); }
 
 // A runtime error is reported and ends the program; at a logout nobody is
 // there to read a box.
-void GaugeWindow::Fail(const ErrorReport& error) {
+void GaugeWindow::Report(const ErrorReport& error) {
     std::fputs(error.logLine.c_str(), stderr);
     if (sessionEnding_) std::exit(1);
     reportingError_ = true;

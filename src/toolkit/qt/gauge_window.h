@@ -11,7 +11,7 @@ namespace zeltavor::qt {
 // The real window for Form1: turns Qt's events into calls of the model's
 // event path, applies what changed and paints the model's view. It is also
 // the desktop the model asks for its outline and its place on top.
-class GaugeWindow final : public QWidget, private Desktop {
+class GaugeWindow final : public QWidget, private Desktop, private ChangesTarget {
 public:
     explicit GaugeWindow(Platform& platform);
     // Runs the model's start-up; the window shows once it is called.
@@ -40,10 +40,18 @@ private:
     void ShowMessage(std::string_view text) override;
     RunningExecutable Executable() override;
 
+    // ChangesTarget
+    void RunTimer(int timer, const TimerOrder& order) override;
+    [[noreturn]] void Report(const ErrorReport& error) override;
+    void End() override;
+    void Place(const PixelRect& place) override { setGeometry(place.left, place.top, place.width, place.height); }
+    void FollowPanel() override;
+    void Repaint() override { update(); }
+    void ShowCursor(MousePointer pointer) override;
+    void AnnounceReading() override;
+
     void AddPanelControls();
-    void FollowPanel();
-    void Apply(const Changes& changes);
-    [[noreturn]] void Fail(const ErrorReport& error);
+    void Apply(const Changes& changes) { ApplyChanges(changes, *this); }
     QPointF InWindow(const QMouseEvent& event) const;
 
     FormEvents events_;

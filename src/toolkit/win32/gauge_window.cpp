@@ -235,26 +235,13 @@ bool GaugeWindow::TranslateKey(const MSG& message) {
     return false;
 }
 
-void GaugeWindow::Apply(const Changes& changes) {
-    RunTimer(changes.timer1, kTimer1);  // an error's record stops both while it is reported
-    RunTimer(changes.timer2, kTimer2);
-    if (changes.error) Fail(*changes.error);
-    if (changes.end) {
-        DestroyWindow(handle_);
-        return;
-    }
-    if (changes.geometry) {
-        const PixelRect& place = *changes.geometry;
-        SetWindowPos(handle_, nullptr, place.left, place.top, place.width, place.height, SWP_NOZORDER | SWP_NOACTIVATE);
-    }
-    if (changes.panel) FollowPanel();
-    if (changes.repaint) InvalidateRect(handle_, nullptr, FALSE);
-    if (changes.cursor) SetCursor(cursor_ = CursorOf(*changes.cursor));
+void GaugeWindow::Place(const PixelRect& place) {
+    SetWindowPos(handle_, nullptr, place.left, place.top, place.width, place.height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 // A runtime error is reported and ends the program; at a logoff nobody is
 // there to read a box.
-void GaugeWindow::Fail(const ErrorReport& error) {
+void GaugeWindow::Report(const ErrorReport& error) {
     std::fputs(error.logLine.c_str(), stderr);
     if (sessionEnding_) ExitProcess(1);
     reportingError_ = true;
@@ -263,10 +250,10 @@ void GaugeWindow::Fail(const ErrorReport& error) {
 }
 
 // SetTimer on the same id restarts its countdown.
-void GaugeWindow::RunTimer(const std::optional<TimerOrder>& order, UINT_PTR id) {
-    if (!order) return;
-    if (order->run)
-        SetTimer(handle_, id, static_cast<UINT>(order->interval), nullptr);
+void GaugeWindow::RunTimer(int timer, const TimerOrder& order) {
+    const UINT_PTR id = timer == 1 ? kTimer1 : kTimer2;
+    if (order.run)
+        SetTimer(handle_, id, static_cast<UINT>(order.interval), nullptr);
     else
         KillTimer(handle_, id);
 }

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "app/form_events.h"
+#include "pictures.h"
 
 namespace zeltavor::win32 {
 
@@ -13,7 +14,7 @@ namespace zeltavor::win32 {
 // timer ticks into calls of the model's event path, applies what changed and
 // paints the model's view. It is also the desktop the model asks for its
 // outline, its place on top and the like.
-class GaugeWindow final : private Desktop {
+class GaugeWindow final : private Desktop, private ChangesTarget {
 public:
     explicit GaugeWindow(Platform& platform);
     HWND handle() const { return handle_; }
@@ -36,11 +37,18 @@ private:
     void ShowMessage(std::string_view text) override;
     RunningExecutable Executable() override;
 
+    // ChangesTarget
+    void RunTimer(int timer, const TimerOrder& order) override;
+    [[noreturn]] void Report(const ErrorReport& error) override;
+    void End() override { DestroyWindow(handle_); }
+    void Place(const PixelRect& place) override;
+    void FollowPanel() override;
+    void Repaint() override { InvalidateRect(handle_, nullptr, FALSE); }
+    void ShowCursor(MousePointer pointer) override { SetCursor(cursor_ = CursorOf(pointer)); }
+    void AnnounceReading() override {}  // no screen reader interface here yet
+
     void AddPanelControls();
-    void FollowPanel();
-    void Apply(const Changes& changes);
-    [[noreturn]] void Fail(const ErrorReport& error);
-    void RunTimer(const std::optional<TimerOrder>& order, UINT_PTR id);
+    void Apply(const Changes& changes) { ApplyChanges(changes, *this); }
 
     FormEvents events_;
     HWND handle_ = nullptr;
