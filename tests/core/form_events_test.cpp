@@ -32,7 +32,8 @@ TEST_F(Events, StartUpPlacesTheWindowAndRunsTheSweepThenTheRefresh) {
     const Changes quiet = events.Timer1Fired();
     EXPECT_FALSE(quiet.repaint || quiet.geometry || quiet.timer1 || quiet.timer2);
     memory.load = 46;
-    EXPECT_TRUE(events.Timer1Fired().readingChanged);
+    const Changes moved = events.Timer1Fired();
+    EXPECT_TRUE(moved.readingChanged && moved.repaint);
     events.Press(1, 10, 10);  // a drag moves the window in pixels, as far as window coordinates go
     EXPECT_EQ(events.Move(1, 110, 60).geometry, (PixelRect{167, 117, 148, 148}));
     EXPECT_EQ(events.Move(1, 1e6, 10).geometry->left, 32767);
@@ -76,14 +77,14 @@ TEST_F(Events, ThePanelTakesKeysTextAndClicksAndTheRedCrossActsOnRelease) {
     EXPECT_EQ(events.Click(PanelControlId::cmd_weiter).geometry, (PixelRect{67, 67, 100, 100}));
     events.OptionsKey();
     const double crossX = (2460 + 3750 + 300) / 15.0, crossY = (-60 + 1500 + 300) / 15.0;
-    EXPECT_EQ(events.Move(0, crossX, crossY).cursor, MousePointer::Hand);
+    EXPECT_EQ(events.Move(0, (2460 + 3750) / 15.0, crossY).cursor, MousePointer::Hand);  // from its left edge
     EXPECT_EQ(events.Move(0, crossX, 20).cursor, MousePointer::Default);
     events.Press(1, crossX, 20);
     EXPECT_FALSE(events.Move(1, crossX - 100, 20).geometry);
     EXPECT_FALSE(events.Release(1, crossX, crossY).end);
     events.Press(1, crossX, crossY);
     EXPECT_FALSE(events.Release(1, 10, 10).end);
-    events.Press(1, crossX, crossY);
+    events.Press(1, crossX, (-60 + 1500) / 15.0);  // from its top edge
     EXPECT_TRUE(events.Release(1, crossX, crossY).end);
 }
 

@@ -78,6 +78,8 @@ TEST(Readings, ShowTheLoadOrTheUsedShareOrNoNumber) {
     f.platform.locale = {","};
     f.drives.geometry = DiskGeometry{8, 512, 26'214'400 / 4, 26'214'400};
     EXPECT_EQ(shown().second, "75, %");
+    f.drives.geometry = DiskGeometry{1, 4096, 25'000'000, 25'000'000};  // all of it free
+    EXPECT_EQ(shown(), std::pair(0.0, std::string(", %")));
     for (auto failing : {std::optional<DiskGeometry>{}, std::optional(DiskGeometry{1, 4096, 26'000'000, 25'000'000})}) {
         f.drives.geometry = failing;  // none, or more free than in all
         EXPECT_EQ(shown(), std::pair(0.0, std::string("– %")));

@@ -66,5 +66,28 @@ TEST(View, EveryDensityShowsTheInstrumentOfNinetySixDotsScaled) {
     EXPECT_THROW(PixelGrid(15, 15, 0), RuntimeError);
 }
 
+// The options view at 96 dots per inch as it is drawn, item by item, and
+// the gauge view hiding the panel.
+TEST(View, TheOptionsViewPlacesEachDrawnControl) {
+    LoadedForm f{{"lblHDRAM.Caption", "HD"}};
+    f.form.MouseDown(2, 0, 0, 0);
+    RunSweep(f.form);
+    View view = ViewOf(f.form);
+    const DrawnLine needle = All<DrawnLine>(view).front();
+    EXPECT_EQ(std::tuple(needle.x1, needle.y1, needle.x2, needle.y2),
+              std::tuple(74.0, 74.0, f.form.SecZ.X2 / 15.0, f.form.SecZ.Y2 / 15.0));
+    const DrawnText source = All<DrawnText>(view).at(1), message = All<DrawnText>(view).at(3);
+    EXPECT_EQ(std::tuple(source.text, source.colour, *source.emboss, source.embossOffset),
+              std::tuple("HD", Rgb{128, 128, 128}, Rgb{255, 255, 255}, 1));  // disabled: greyed and embossed
+    EXPECT_EQ(message.place, (PixelRect{187, 8, 123, 14}));
+    EXPECT_EQ(PlaceOf(view, Picture::EmptyDot), (PixelRect{67, 109, 14, 14}));
+    EXPECT_TRUE(std::all_of(view.panel.begin(), view.panel.end(), [](auto& control) { return control.visible; }));
+    f.form.cmd_weiter_Click();
+    view = ViewOf(f.form);
+    EXPECT_TRUE(std::none_of(view.panel.begin(), view.panel.end(), [](auto& control) { return control.visible; }));
+    EXPECT_EQ(std::tuple(NarrowedStretch(100, 100), NarrowedStretch(120, 100), NarrowedStretch(1000, 100)),
+              std::tuple(100, 83, 60));
+}
+
 }  // namespace
 }  // namespace zeltavor::testing

@@ -24,8 +24,8 @@ public:
     PixelGrid(float twipsPerPixelX, float twipsPerPixelY, double devicePixelRatio = 1);
     static PixelGrid Of(const Screen& screen);
 
-    double ExactX(float twips) const { return twips / twipsPerPixelX_; }
-    double ExactY(float twips) const { return twips / twipsPerPixelY_; }
+    double ExactX(float twips) const { return static_cast<double>(twips) / twipsPerPixelX_; }
+    double ExactY(float twips) const { return static_cast<double>(twips) / twipsPerPixelY_; }
     int X(float twips) const { return RoundPixel(ExactX(twips)); }
     int Y(float twips) const { return RoundPixel(ExactY(twips)); }
     float TwipsX(double pixels) const { return static_cast<float>(pixels * twipsPerPixelX_); }
