@@ -4,7 +4,7 @@
 # for a click saves the options and ends it without one. At 120, 144 and 192
 # dots per inch (Wine's LogPixels) it stays round, and its options view,
 # scaled down to 96, is the one at 96 up to the needle's place and the
-# antialiasing, with the hub on the needle's root.
+# antialiasing.
 # Usage: x_session.sh windows_program.sh WINE_RUN PROGRAM.exe
 source "$(dirname "$0")/x11_lib.sh"
 wine_run=$1
@@ -35,15 +35,6 @@ differing() {
   convert "$scratch/$1-options.png" -resize 467x148! -blur 0x1 "$scratch/scaled.png"
   compare -metric AE -fuzz 15% "$scratch/reference.png" "$scratch/scaled.png" null: 2>&1
 }
-# Whether the hub's salmon lies around the needle's root, within a pixel, in
-# the options view at DPI.
-hub_on_root() {
-  convert "$scratch/$1-options.png" -depth 8 txt:- | awk -F'[,:() ]+' -v c="$((74 * $1 / 96))" -v r="$((12 * $1 / 96))" '
-    NR > 1 && $4 > 60 && $5 > 50 && $3 - $5 > 60 && $3 - $4 > 30 && ($1 + 0.5 - c) ^ 2 + ($2 + 0.5 - c) ^ 2 < r * r {
-      x += $1 + 0.5; y += $2 + 0.5; n++ }
-    END { exit !(n > 0 && (x / n - c) ^ 2 <= 1 && (y / n - c) ^ 2 <= 1) }'
-}
-
 import -silent -window root "$scratch/desktop.png"
 views_at 96 "$2"
 [[ $(property _NET_WM_STATE) == *_NET_WM_STATE_ABOVE* ]] || fail "not topmost"
@@ -64,6 +55,5 @@ for dpi in 120 144 192; do
   in=$((size * 12 / 100))  # inside a rounded square's corner, outside the circle
   check "$(colour "$scratch/$dpi-gauge.png" "$in" "$in")" "$(colour "$scratch/desktop.png" $((left + in)) $((left + in)))" "round at $dpi"
   (($(differing "$dpi") < 4000)) || fail "the options view at $dpi differs from the one at 96 in $(differing "$dpi") of 69116 pixels"
-  hub_on_root "$dpi" || fail "the hub is off the needle's root at $dpi"
 done
 "$wine_run" --stop

@@ -44,7 +44,7 @@ int main(int argc, char** argv) {
                                 zeltavor::linux_platform::SystemNumberLocale()};
 
     zeltavor::qt::GaugeWindow window(platform);
-    screen.Follow(window);
+    screen.SetWindow(window);
     const zeltavor::linux_platform::CloseOnTerminationSignals closeOnSignals(
         [&window] { QMetaObject::invokeMethod(&window, [&window] { window.close(); }, Qt::QueuedConnection); });
     window.Load();  // after the signals are watched: a start-up error's box must not hold off a logout

@@ -11,7 +11,7 @@ namespace zeltavor::qt {
 class QtScreen final : public Screen {
 public:
     // The window whose monitor gives the density from now on.
-    void Follow(const QWidget& window) { window_ = &window; }
+    void SetWindow(const QWidget& window) { window_ = &window; }
 
     float Width() const override;
     float Height() const override;

@@ -15,7 +15,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     zeltavor::Platform platform{screen, memory, drives, keys, settings, autostart,
                                 zeltavor::win32_platform::UserNumberLocale()};
     zeltavor::win32::GaugeWindow window(platform);
-    screen.Follow(window.handle());
+    screen.SetWindow(window.handle());
     window.Load();
 
     MSG message;

@@ -11,7 +11,7 @@ namespace zeltavor::win32 {
 class Win32Screen final : public Screen {
 public:
     // The window whose monitor gives the density from now on.
-    void Follow(HWND window) { window_ = window; }
+    void SetWindow(HWND window) { window_ = window; }
 
     float Width() const override;
     float Height() const override;
