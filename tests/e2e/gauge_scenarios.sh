@@ -54,12 +54,9 @@ two_scales() {
   xrandr --setmonitor RIGHT 1024/270x768/203+1024+0 none >/dev/null
   settings '[Optionen]\nMonis=2\ntxtHeight=1500\n'
   start QT_SCREEN_SCALE_FACTORS="LEFT=1;RIGHT=2"
-  outline() { xwininfo -shape -id "$window" | sed -n 's/.*Window shape extents: *\([0-9]*\)x\([0-9]*\).*/\1 \2/p'; }
-  check "$(outline)" "100 100" "the outline on the first monitor"
   x mousemove 117 117 mousedown 1 mousemove 600 117 sleep 0.2 mousemove 1200 117 mouseup 1
   poll 3 eval '[[ $(place) == *" 200 200" ]]' || fail "not twice the pixels on the denser monitor: $(place)"
-  read -r width height <<<"$(outline)"
-  ((width >= 199 && height >= 199)) || fail "the outline stays ${width}x$height on the denser monitor"
+  check "$(xwininfo -shape -id "$window" | sed -n 's/.*Window shape extents: *\([0-9]*\)x.*/\1/p')" 200 "the outline's width there"
 }
 
 # What a screen reader finds over AT-SPI (screen_reader.py); run on a session
@@ -92,9 +89,6 @@ drag_store_restart_and_snap() {
   terminate; check $? 0 "exit status"
   start
   check "$(place)" "267 167 80 80" "after a restart"
-  x mousemove 307 207 mousedown 1 mousemove 42 760 sleep 0.2 mouseup 1  # two pixels short of the left edge, below the bottom
-  becomes "0 688 80 80"
-  check "$(stored MEMLeft) $(stored MEMTOP)" "0 10320"
 }
 
 # Keys typed in the gauge view reach the unseen size box; letters and
@@ -130,12 +124,8 @@ options_typing_and_weiter() {
 dots_and_df() {
   settings '[Optionen]\ntxtHeight=2220\n'
   start
-  shot 141 183 1 1 dot
-  (($(red dot 0 0) < 60)) || fail "not the filled dot"
   x mousemove 141 183 click --repeat 2 --delay 80 1  # 634 twips below the pivot
   check "$(stored lblHDRAM.Caption)" "HD"
-  shot 141 183 1 1 dot
-  (($(red dot 0 0) > 200)) || fail "not the empty dot"
   needle_follows 67 67 disk_use
 }
 
@@ -145,8 +135,6 @@ clipboard_and_autostart() {
   open_options
   click_panel 330 420 2100 285  # "Speicher aufräumen"
   check "$(xclip -o -selection clipboard 2>/dev/null)" "" "the clipboard"
-  shot 254 75 123 16 message  # Label3
-  (($(awk -F'[,:() ]+' 'NR > 1 && $3 > 200 && $5 < 80' "$scratch/message" | wc -l) > 30)) || fail "no yellow message"
   click_panel 2940 105 1485 285  # "AutoStart"
   box=$(wait_window 5 "$window") || fail "no confirmation box"
   check "$(property _NET_WM_NAME "$box")" '"Zeltavor"'

@@ -16,7 +16,7 @@ const QScreen& QtScreen::WindowScreen() const {
 float QtScreen::TwipsPerPixelX() const { return static_cast<float>(1440.0 / WindowScreen().logicalDotsPerInchX()); }
 float QtScreen::TwipsPerPixelY() const { return static_cast<float>(1440.0 / WindowScreen().logicalDotsPerInchY()); }
 double QtScreen::DevicePixelRatio() const {
-    return window_ != nullptr ? window_->devicePixelRatioF() : Primary().devicePixelRatio();
+    return WindowScreen().devicePixelRatio();
 }
 float QtScreen::Width() const { return Primary().geometry().width() * TwipsPerPixelX(); }
 float QtScreen::Height() const { return Primary().geometry().height() * TwipsPerPixelY(); }

@@ -1,6 +1,7 @@
 #include "window_outline.h"
 
 #include <QGuiApplication>
+#include <QScreen>
 #include <QPainterPath>
 #include <xcb/shape.h>
 
@@ -23,7 +24,7 @@ void SetOutline(QWidget& window, const RoundRectRegion& region) {
         window.setMask(QRegion(outline.toFillPolygon().toPolygon()));  // offscreen and the like
         return;
     }
-    const double ratio = window.devicePixelRatioF();
+    const double ratio = window.screen()->devicePixelRatio();  // of the monitor it has just moved to, too
     std::vector<xcb_rectangle_t> rectangles;
     for (const QRect& r : QRegion(QTransform::fromScale(ratio, ratio).map(outline).toFillPolygon().toPolygon()))
         rectangles.push_back({static_cast<int16_t>(r.x()), static_cast<int16_t>(r.y()),
