@@ -92,13 +92,15 @@ drag_store_restart_and_snap() {
 }
 
 # Keys typed in the gauge view reach the unseen size box; letters and
-# separators are refused, and typing stops at five digits.
+# separators are refused, and typing stops at five digits. Shift+F10 opens
+# the options as the right button does; Tab and Return press "weiter".
 options_typing_and_weiter() {
   shot 67 67 100 100 desktop
   start
   x key BackSpace BackSpace BackSpace BackSpace
   x type 1a5
-  open_options
+  x key shift+F10
+  becomes "67 67 467 148"
   shot 67 67 467 148 panel
   check "$(pixel panel 300 75) $(pixel panel 466 147)" "(192,192,192) (192,192,192)" "the panel, square"
   click_panel 1695 1200 645 330  # txtHeight
@@ -106,7 +108,7 @@ options_typing_and_weiter() {
   x type .b0,0
   x key Home
   x type 00
-  click_panel 930 1590 2505 585  # "weiter"
+  x key Tab Return
   becomes "67 67 100 100"
   check "$(stored txtHeight) $(stored Monis)" "01500 1"
   shot 67 67 100 100 round
@@ -132,7 +134,8 @@ dots_and_df() {
 clipboard_and_autostart() {
   start
   printf geheim | xclip -selection clipboard
-  open_options
+  x key Menu  # as the right button does
+  becomes "67 67 467 148"
   click_panel 330 420 2100 285  # "Speicher aufräumen"
   check "$(xclip -o -selection clipboard 2>/dev/null)" "" "the clipboard"
   click_panel 2940 105 1485 285  # "AutoStart"

@@ -213,6 +213,7 @@ LRESULT CALLBACK GaugeWindow::BoxProc(HWND hwnd, UINT message, WPARAM wParam, LP
         MessageBeep(MB_OK);
         return 0;
     }
+    if (message == WM_CONTEXTMENU && lParam == -1) return 0;  // the Menu key opened the options instead
     return CallWindowProcW(window->editProc_, hwnd, message, wParam, lParam);
 }
 
