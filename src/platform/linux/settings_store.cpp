@@ -21,6 +21,14 @@ QSettings StoreOf(std::string_view application) {
 
 QString Key(std::string_view section, std::string_view key) { return FromUtf8(section) + '/' + FromUtf8(key); }
 
+// Room for the lock file, the new file beside the old one and what the values
+// may grow by. With less, Qt reports a write that met a full disk as done and
+// leaves an empty file in place of the old one.
+bool RoomToWrite(const QString& path) {
+    const QString folder = QFileInfo(path).absolutePath();
+    return QStorageInfo(folder).bytesAvailable() >= QFileInfo(path).size() + 65536;
+}
+
 // QSettings only says that the write failed; a look at the file and its
 // folder, and a trial write beside it the way QSettings writes, say why.
 QString WhyNotWritable(const QString& path) {
@@ -33,7 +41,7 @@ QString WhyNotWritable(const QString& path) {
     if (file.exists() && !file.isReadable()) return "die Datei darf nicht gelesen werden";
     if (file.exists() && !file.isWritable()) return "die Datei darf nicht geändert werden";
     if (!QFileInfo(folder).isWritable()) return QString("im Ordner %1 darf nichts angelegt werden").arg(folder);
-    if (storage.bytesAvailable() < file.size() + 4096) return "der Datenträger ist voll";
+    if (!RoomToWrite(path)) return "der Datenträger ist voll";
     QSaveFile trial(path + ".probe");
     const bool written = trial.open(QIODevice::WriteOnly) &&
                          trial.write(QByteArray(file.size() + 4096, '\n')) == file.size() + 4096 && trial.commit();
@@ -80,6 +88,7 @@ void QtSettingsStore::Write(std::string_view application, std::string_view secti
                             std::string_view value) {
     Parsed& parsed = ParsedFile(application);
     const QString fileName = StoreOf(application).fileName();
+    if (QDir().mkpath(QFileInfo(fileName).absolutePath()) && !RoomToWrite(fileName)) Refuse(fileName, WhyNotWritable(fileName));
     // Qt would write over what it cannot parse.
     if (parsed.damaged && !SetAside(fileName)) Refuse(fileName, "die beschädigte Datei ließ sich nicht beiseitelegen");
     QSettings store = StoreOf(application);
