@@ -55,9 +55,8 @@ TEST_F(Events, ADotActsOnReleaseAndADoubleClickSwitchesOnce) {
     EXPECT_EQ(form.Left, 1000);  // nor does it move the window, as a double-click beside the dots does
     EXPECT_EQ(events.DoubleClick(10, 10).geometry->left, (15360 - 2220 - 10) / 15);
     const Image& dot = form.ImgDot1;  // its right and bottom edges are outside
-    EXPECT_EQ(events.form().DotAt(dot.Left + dot.Width - 1, dot.Top), &dot);
-    EXPECT_EQ(events.form().DotAt(dot.Left + dot.Width, dot.Top), nullptr);
-    EXPECT_EQ(events.form().DotAt(dot.Left, dot.Top + dot.Height), nullptr);
+    EXPECT_EQ(std::tuple(form.DotAt(dot.Left + dot.Width - 1, dot.Top), form.DotAt(dot.Left + dot.Width, dot.Top),
+                         form.DotAt(dot.Left, dot.Top + dot.Height)), std::tuple(&dot, nullptr, nullptr));
     events.Activate(PaintedControlId::imgDot0);  // hidden now: a screen reader presses only what is there
     events.Activate(PaintedControlId::ImgDot1);
     EXPECT_EQ(form.lblHDRAM.Caption, "RAM");
@@ -98,20 +97,24 @@ TEST_F(Events, AMoveToADenserMonitorRedrawsTheWindowForIt) {
     EXPECT_EQ(moved.geometry, (PixelRect{2000, 100, 222, 222}));
     EXPECT_EQ(desktop.regions.back(), (RoundRectRegion{0, 0, 222, 222, 255, 255}));
     EXPECT_TRUE(moved.repaint && moved.panel);
-    EXPECT_EQ(std::pair(form.Left, form.Top), std::pair(20000.f, 1000.f));
 }
 
+// An unload saves size, monitors and source as they stand, an empty count too.
 TEST_F(Events, AnErrorIsHandedBackWithTheTimersStoppedAndAnUnloadEndsIt) {
     events.Load();
+    events.Edited(PanelControlId::Monis, "");
     settings.refuseWrites = true;
+    EXPECT_FALSE(events.CloseFromOutside().end);  // refused: reported, not ended as if saved
     events.Press(1, 10, 10);
     const Changes failed = events.Release(1, 10, 10);
     ASSERT_TRUE(failed.error);
     EXPECT_EQ(failed.error->boxText, "Laufzeitfehler '75':\n\nrefused");
     EXPECT_FALSE(failed.timer1->run || failed.timer2->run);
     settings.refuseWrites = false;
+    settings.writes.clear();
     EXPECT_TRUE(events.CloseFromOutside().end);
-    EXPECT_EQ(settings.Stored("txtHeight"), "2220");
+    EXPECT_EQ(settings.writes, (std::vector<std::string>{"txtHeight", "Monis", "lblHDRAM.Caption"}));
+    EXPECT_EQ(settings.Stored("txtHeight") + "|" + settings.Stored("Monis"), "2220|");
     EXPECT_FALSE(events.CloseFromOutside().end);  // saved once
 }
 

@@ -24,8 +24,7 @@ PixelRect PlaceOf(const View& view, Picture picture) {
 
 // How far a reaches into b from the left; nothing where they do not meet.
 int Overlap(const PixelRect& a, const PixelRect& b) {
-    const bool meet = a.left < b.right() && b.left < a.right() && a.top < b.bottom() && b.top < a.bottom();
-    return meet ? a.right() - b.left : 0;
+    return a.left < b.right() && b.left < a.right() && a.top < b.bottom() && b.top < a.bottom() ? a.right() - b.left : 0;
 }
 
 // At 96, 120, 144 and 192 dots per inch the instrument is the one drawn for
@@ -68,7 +67,7 @@ TEST(View, TheOptionsViewPlacesEachDrawnControl) {
     LoadedForm f{{"lblHDRAM.Caption", "HD"}};
     f.form.MouseDown(2, 0, 0, 0);
     RunSweep(f.form);
-    View view = ViewOf(f.form);
+    const View view = ViewOf(f.form);
     const DrawnLine needle = All<DrawnLine>(view).front();
     EXPECT_EQ(std::pair(needle.x1, needle.y1), std::pair(74.0, 74.0));
     EXPECT_DOUBLE_EQ(needle.x2, f.form.SecZ.X2 / 15.0);  // exact pixels, whatever the floating-point unit
@@ -80,8 +79,8 @@ TEST(View, TheOptionsViewPlacesEachDrawnControl) {
     EXPECT_EQ(PlaceOf(view, Picture::EmptyDot), (PixelRect{67, 109, 14, 14}));
     EXPECT_TRUE(std::all_of(view.panel.begin(), view.panel.end(), [](auto& control) { return control.visible; }));
     f.form.cmd_weiter_Click();
-    view = ViewOf(f.form);
-    EXPECT_TRUE(std::none_of(view.panel.begin(), view.panel.end(), [](auto& control) { return control.visible; }));
+    const auto gauge = ViewOf(f.form).panel;
+    EXPECT_TRUE(std::none_of(gauge.begin(), gauge.end(), [](auto& control) { return control.visible; }));
     EXPECT_EQ(std::tuple(NarrowedStretch(100, 100), NarrowedStretch(120, 100), NarrowedStretch(1000, 100)),
               std::tuple(100, 83, 60));
 }

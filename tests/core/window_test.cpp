@@ -143,19 +143,5 @@ TEST_F(Placement, RightButtonOpensTheOptionsViewAndALeftPressOnlyTakesTheGrip) {
     EXPECT_EQ(f.desktop.regions.size(), regions);
 }
 
-TEST(Unload, SavesSizeMonitorsAndSourceAsTheyStandOrRaisesARefusal) {
-    LoadedForm f;
-    f.form.Monis.Text = "";
-    f.form.txtHeight.Text = "1500";
-    f.settings.refuseWrites = true;
-    EXPECT_THROW(f.form.Unload(), RuntimeError);
-    EXPECT_FALSE(f.form.Unloaded);
-    f.settings.refuseWrites = false;
-    f.form.cmd_EXIT_Click();
-    EXPECT_EQ(f.settings.writes, (std::vector<std::string>{"txtHeight", "Monis", "lblHDRAM.Caption"}));
-    EXPECT_EQ(f.settings.Stored("txtHeight") + "|" + f.settings.Stored("Monis"), "1500|");
-    EXPECT_TRUE(f.form.Unloaded);
-}
-
 }  // namespace
 }  // namespace zeltavor::testing

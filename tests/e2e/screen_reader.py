@@ -1,7 +1,7 @@
-"""What a screen reader finds of the running gauge over AT-SPI, read as one
-reads it: the reading as a value from 0 to 100 with its text, a change of it
-as it happens, the red cross, the source dots and the message line as
-objects with German names and actions, nothing outside the window showing."""
+# What a screen reader finds of the running gauge over AT-SPI, read as one
+# reads it: the reading as a value from 0 to 100 with its text, a change of it
+# as it happens, the red cross, the source dots and the message line as
+# objects with German names and actions, nothing outside the window showing.
 import sys
 
 import pyatspi

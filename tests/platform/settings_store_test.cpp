@@ -7,7 +7,6 @@
 #include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
-#include <clocale>
 
 #include "app/errors.h"
 #include "settings_store.h"
@@ -113,13 +112,6 @@ TEST_F(SettingsStoreTest, ARefusedWriteNamesTheFileAndTheReasonAndLosesNothing) 
         TearDown();
     }
 
-}
-
-// These tests run under de_DE.UTF-8: the separator the C library uses there.
-TEST(Locale, TheDecimalSeparatorIsTheSystemLocales) {
-    std::setlocale(LC_ALL, "");
-    ASSERT_STREQ(std::localeconv()->decimal_point, ",") << "the locale de_DE.UTF-8 is not installed";
-    EXPECT_EQ(SystemNumberLocale().decimalSeparator, ",");
 }
 
 }  // namespace
