@@ -8,7 +8,9 @@
 namespace zeltavor {
 
 int RoundPixel(double pixels) {
-    return static_cast<int>(std::clamp(std::nearbyint(pixels), -32768.0, 32767.0));
+    if (!(pixels >= -32768)) return -32768;  // not a number counts as the far left
+    if (pixels > 32767) return 32767;
+    return static_cast<int>(std::lrint(pixels));  // the default rounding: halves to even
 }
 
 // A density of 0 or less describes no screen; it fails here, before anything

@@ -131,7 +131,7 @@ public:
             } else {
                 const Button& button = form_.*entry.button;
                 control = {entry.id, false, PlaceOf(button), button.Caption, FontOf(button.ButtonFont), button.Visible,
-                           button.Caption, 0};
+                           nullptr, 0};
             }
             control.visible = control.visible && InWindow(control.place);
             view_.panel.push_back(std::move(control));
@@ -144,7 +144,8 @@ public:
         AddPainted(PaintedControlId::cmd_EXIT, "Programm beenden", true, form_.cmd_EXIT, frame);
         AddPainted(PaintedControlId::imgDot0, "Auf Festplatte (HD) umschalten", true, form_.imgDot0, nullptr);
         AddPainted(PaintedControlId::ImgDot1, "Auf Arbeitsspeicher (RAM) umschalten", true, form_.ImgDot1, nullptr);
-        AddPainted(PaintedControlId::Label3, std::string(ShownCaption(form_.Label3)), false, form_.Label3, frame);
+        AddPainted(PaintedControlId::Label3, nullptr, false, form_.Label3, frame);
+        view_.message = ShownCaption(form_.Label3);
     }
 
 private:
@@ -152,10 +153,10 @@ private:
         return place.left < grid_.X(form_.Width()) && place.top < grid_.Y(form_.Height()) && place.right() > 0 &&
                place.bottom() > 0;
     }
-    void AddPainted(PaintedControlId id, std::string name, bool button, const Control& control, const Frame* frame) {
+    void AddPainted(PaintedControlId id, const char* name, bool button, const Control& control, const Frame* frame) {
         container_ = frame;
         const PixelRect place = PlaceOf(control);
-        view_.painted.push_back({id, std::move(name), button, place, control.Visible, control.Visible && InWindow(place)});
+        view_.painted.push_back({id, name, button, place, control.Visible, control.Visible && InWindow(place)});
     }
 
     float OffsetX() const { return container_ ? container_->Left : 0; }
@@ -177,6 +178,10 @@ private:
 View ViewOf(const Form1& form) {
     View view;
     view.grid = form.Grid();
+    // Built at every tick: room for everything at once, not grown step by step.
+    view.drawn.reserve(24);
+    view.panel.reserve(kPanelControlsInFocusOrder.size());
+    view.painted.reserve(4);
     ViewBuilder builder(form, view);
     builder.Background();
     for (const PlacedControl& placed : DrawnControlsBackToFront(form)) builder.Add(placed);

@@ -78,7 +78,7 @@ struct PanelControlView {
     std::string text;
     DrawnFont font;
     bool visible = true;
-    std::string accessibleName;
+    const char* accessibleName = nullptr;  // none: a button's caption names it
     std::size_t maxLength = 0;  // what typing and pasting may reach; 0: no limit
     friend bool operator==(const PanelControlView&, const PanelControlView&) = default;
 };
@@ -89,7 +89,7 @@ enum class PaintedControlId { cmd_EXIT, imgDot0, ImgDot1, Label3 };
 
 struct PaintedControlView {
     PaintedControlId id{};
-    std::string name;
+    const char* name = nullptr;  // none: the message line, named by what it says
     bool button = false;
     PixelRect place;
     bool visible = false;
@@ -107,6 +107,7 @@ struct View {
     std::string reading;                // as a screen reader says it: "RAM 45 %"
     std::optional<double> readingValue; // the percentage shown, when there is one
     std::vector<PaintedControlView> painted;
+    std::string message;                // what the message line says
     friend bool operator==(const View&, const View&) = default;
 };
 

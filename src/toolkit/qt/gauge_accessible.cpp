@@ -23,7 +23,10 @@ public:
     int childCount() const override { return 0; }
     int indexOfChild(const QAccessibleInterface*) const override { return -1; }
     QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-    QString text(QAccessible::Text kind) const override { return kind == QAccessible::Name ? FromUtf8(View().name) : ""; }
+    QString text(QAccessible::Text kind) const override {
+        if (kind != QAccessible::Name) return {};
+        return View().name ? QString::fromUtf8(View().name) : FromUtf8(window_.view().message);
+    }
     void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override {
         const PixelRect& place = View().place;

@@ -75,7 +75,7 @@ void GaugeWindow::FollowPanel() {
         QWidget* widget = panel_.at(static_cast<std::size_t>(control.id));
         widget->setGeometry(control.place.left, control.place.top, control.place.width, control.place.height);
         widget->setFont(ToQFont(control.font));
-        widget->setAccessibleName(FromUtf8(control.accessibleName));
+        if (control.accessibleName) widget->setAccessibleName(QString::fromUtf8(control.accessibleName));
         widget->setVisible(control.visible);
         const QString text = FromUtf8(control.text);
         if (auto* box = qobject_cast<QLineEdit*>(widget); box && box->text() != text) box->setText(text);

@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QWindow>
 
 namespace zeltavor::qt {
 
@@ -9,16 +10,26 @@ namespace {
 const QScreen& Primary() { return *QGuiApplication::primaryScreen(); }
 }  // namespace
 
-const QScreen& QtScreen::WindowScreen() const {
-    return window_ != nullptr && window_->screen() != nullptr ? *window_->screen() : Primary();
+QtScreen::QtScreen() { Measure(Primary()); }
+
+// Qt works the density out anew at each question, and the core asks several
+// times a tick: it is measured when the window comes to another monitor.
+void QtScreen::SetWindow(QWidget& window) {
+    window.winId();
+    QObject::connect(window.windowHandle(), &QWindow::screenChanged, [this](QScreen* screen) { Measure(*screen); });
+    Measure(*window.screen());
 }
 
-float QtScreen::TwipsPerPixelX() const { return static_cast<float>(1440.0 / WindowScreen().logicalDotsPerInchX()); }
-float QtScreen::TwipsPerPixelY() const { return static_cast<float>(1440.0 / WindowScreen().logicalDotsPerInchY()); }
-double QtScreen::DevicePixelRatio() const {
-    return WindowScreen().devicePixelRatio();
+void QtScreen::Measure(const QScreen& screen) {
+    twipsPerPixelX_ = static_cast<float>(1440.0 / screen.logicalDotsPerInchX());
+    twipsPerPixelY_ = static_cast<float>(1440.0 / screen.logicalDotsPerInchY());
+    devicePixelRatio_ = screen.devicePixelRatio();
 }
-float QtScreen::Width() const { return Primary().geometry().width() * TwipsPerPixelX(); }
-float QtScreen::Height() const { return Primary().geometry().height() * TwipsPerPixelY(); }
+
+float QtScreen::TwipsPerPixelX() const { return twipsPerPixelX_; }
+float QtScreen::TwipsPerPixelY() const { return twipsPerPixelY_; }
+double QtScreen::DevicePixelRatio() const { return devicePixelRatio_; }
+float QtScreen::Width() const { return Primary().geometry().width() * twipsPerPixelX_; }
+float QtScreen::Height() const { return Primary().geometry().height() * twipsPerPixelY_; }
 
 }  // namespace zeltavor::qt

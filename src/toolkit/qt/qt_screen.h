@@ -10,8 +10,10 @@ namespace zeltavor::qt {
 // monitor the window stands on.
 class QtScreen final : public Screen {
 public:
-    // The window whose monitor gives the density from now on.
-    void SetWindow(const QWidget& window) { window_ = &window; }
+    QtScreen();
+    // The window whose monitor gives the density from now on; its native
+    // window is made here, so that a move to another monitor is followed.
+    void SetWindow(QWidget& window);
 
     float Width() const override;
     float Height() const override;
@@ -20,8 +22,10 @@ public:
     double DevicePixelRatio() const override;
 
 private:
-    const QScreen& WindowScreen() const;
-    const QWidget* window_ = nullptr;
+    void Measure(const QScreen& screen);
+
+    float twipsPerPixelX_ = 15, twipsPerPixelY_ = 15;
+    double devicePixelRatio_ = 1;
 };
 
 }  // namespace zeltavor::qt
