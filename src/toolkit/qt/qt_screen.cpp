@@ -26,9 +26,6 @@ void QtScreen::Measure(const QScreen& screen) {
     devicePixelRatio_ = screen.devicePixelRatio();
 }
 
-float QtScreen::TwipsPerPixelX() const { return twipsPerPixelX_; }
-float QtScreen::TwipsPerPixelY() const { return twipsPerPixelY_; }
-double QtScreen::DevicePixelRatio() const { return devicePixelRatio_; }
 float QtScreen::Width() const { return Primary().geometry().width() * twipsPerPixelX_; }
 float QtScreen::Height() const { return Primary().geometry().height() * twipsPerPixelY_; }
 

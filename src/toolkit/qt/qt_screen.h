@@ -17,9 +17,9 @@ public:
 
     float Width() const override;
     float Height() const override;
-    float TwipsPerPixelX() const override;
-    float TwipsPerPixelY() const override;
-    double DevicePixelRatio() const override;
+    float TwipsPerPixelX() const override { return twipsPerPixelX_; }
+    float TwipsPerPixelY() const override { return twipsPerPixelY_; }
+    double DevicePixelRatio() const override { return devicePixelRatio_; }
 
 private:
     void Measure(const QScreen& screen);
