@@ -59,7 +59,7 @@ TEST_F(Events, ADotActsOnReleaseAndADoubleClickSwitchesOnce) {
                          form.DotAt(dot.Left, dot.Top + dot.Height)), std::tuple(&dot, nullptr, nullptr));
     events.Activate(PaintedControlId::imgDot0);  // hidden now: a screen reader presses only what is there
     events.Activate(PaintedControlId::ImgDot1);
-    EXPECT_EQ(form.lblHDRAM.Caption, "RAM");
+    EXPECT_TRUE(form.lblHDRAM.Caption == "RAM" && !form.Unloaded);
 }
 
 // The options by key, typing, a click, and the red cross: a click on it, not a
