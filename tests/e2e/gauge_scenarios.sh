@@ -175,8 +175,12 @@ x_server_goes_away() {
   check "$(grep X-Server "$scratch/errors")" "zeltavor: Die Verbindung zum X-Server ist abgebrochen; das Programm endet." "the one goodbye"
 }
 
-# Without an X server the gauge says how to get one, in one line, and exits 1.
+# Without an X server the gauge says how to get one, in one line, and exits
+# 1; --help and --version need none, and anything else is refused.
 no_x_server() {
+  [[ $(env -u DISPLAY "$gauge" --version) == "zeltavor "[0-9]* ]] || fail "no version"
+  env -u DISPLAY "$gauge" --help | grep -q "^Aufruf: zeltavor" || fail "no help"
+  env -u DISPLAY "$gauge" --bunt 2>/dev/null; check $? 2 "an unknown option"
   for display in "" ":999"; do
     output=$(env -u WAYLAND_DISPLAY DISPLAY="$display" "$gauge" 2>&1)
     status=$?

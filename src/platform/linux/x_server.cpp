@@ -2,6 +2,9 @@
 
 #include <X11/Xlib.h>
 
+#include <cstdio>
+#include <cstdlib>
+
 namespace zeltavor::linux_platform {
 
 bool XServerReachable() {
@@ -9,6 +12,14 @@ bool XServerReachable() {
     if (display == nullptr) return false;
     XCloseDisplay(display);
     return true;
+}
+
+void SayThereIsNoXServer() {
+    const char* display = std::getenv("DISPLAY");
+    std::fprintf(stderr,
+                 "zeltavor: kein X-Server erreichbar (DISPLAY=%s) – bitte in einer grafischen Sitzung "
+                 "starten oder unter einem virtuellen X-Server, z. B. mit: xvfb-run zeltavor\n",
+                 display && *display ? display : "nicht gesetzt");
 }
 
 namespace {

@@ -1,8 +1,7 @@
 #include <QApplication>
 #include <QSettings>
-#include <cstdio>
-#include <cstdlib>
 
+#include "command_line.h"
 #include "drives.h"
 #include "gauge_window.h"
 #include "key_state.h"
@@ -16,15 +15,12 @@
 #include "xdg_autostart.h"
 
 int main(int argc, char** argv) {
+    if (const auto status = zeltavor::linux_platform::AnswerCommandLine(argc, argv)) return *status;
     // A Wayland client can neither place itself nor stay on top: use X11 (XWayland).
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "xcb");
     // Qt's X11 back-end aborts without a server; say instead how to get one.
     if (qgetenv("QT_QPA_PLATFORM") == "xcb" && !zeltavor::linux_platform::XServerReachable()) {
-        const char* display = std::getenv("DISPLAY");
-        std::fprintf(stderr,
-                     "zeltavor: kein X-Server erreichbar (DISPLAY=%s) – bitte in einer grafischen Sitzung "
-                     "starten oder unter einem virtuellen X-Server, z. B. mit: xvfb-run zeltavor\n",
-                     display && *display ? display : "nicht gesetzt");
+        zeltavor::linux_platform::SayThereIsNoXServer();
         return 1;
     }
 

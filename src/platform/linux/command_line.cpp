@@ -1,0 +1,36 @@
+#include "command_line.h"
+
+#include <cstdio>
+#include <string_view>
+
+namespace zeltavor::linux_platform {
+
+namespace {
+
+constexpr const char* kHelp =
+    "Aufruf: zeltavor [--help | --version]\n"
+    "\n"
+    "Ein rundes Zeigerinstrument, das im Vordergrund bleibt und zeigt, wie voll der\n"
+    "Rechner ist: die Auslastung des Arbeitsspeichers (RAM) oder den belegten Anteil\n"
+    "der Systemplatte (HD). Die rechte Maustaste (oder die Menütaste) öffnet die Optionen.\n"
+    "\n"
+    "Optionen:\n"
+    "  --help     diese Hilfe zeigen\n"
+    "  --version  Name und Version zeigen\n"
+    "\n"
+    "Dateien:\n"
+    "  $XDG_CONFIG_HOME/MEM.conf (sonst ~/.config/MEM.conf)   Größe, Monitore, Quelle, Position\n"
+    "  $XDG_CONFIG_HOME/autostart/Zeltavor.desktop           Start mit der Anmeldung\n";
+
+}  // namespace
+
+std::optional<int> AnswerCommandLine(int argc, char** argv) {
+    if (argc < 2) return std::nullopt;
+    const std::string_view option = argv[1];
+    if (argc == 2 && (option == "--help" || option == "-h")) return std::fputs(kHelp, stdout), 0;
+    if (argc == 2 && option == "--version") return std::puts("zeltavor " ZELTAVOR_VERSION), 0;
+    std::fprintf(stderr, "zeltavor: unbekannte Option „%s“ – „zeltavor --help“ zeigt, was es gibt.\n", argv[1]);
+    return 2;
+}
+
+}  // namespace zeltavor::linux_platform
