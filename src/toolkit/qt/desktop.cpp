@@ -6,6 +6,7 @@
 #include "gauge_window.h"
 #include "window_outline.h"
 #include "system_facilities.h"
+#include "view_painter.h"
 
 namespace zeltavor::qt {
 
@@ -16,8 +17,8 @@ void GaugeWindow::SetWindowRgn(const RoundRectRegion& region) { SetOutline(*this
 void GaugeWindow::ClearClipboard() { QGuiApplication::clipboard()->clear(QClipboard::Clipboard); }
 
 void GaugeWindow::ShowMessage(std::string_view text) {
-    QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(form().Caption),
-                    QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), QMessageBox::Ok, this);
+    QMessageBox box(QMessageBox::NoIcon, ToQString(form().Caption),
+                    ToQString(text), QMessageBox::Ok, this);
     box.exec();
 }
 

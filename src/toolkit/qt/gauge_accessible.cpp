@@ -3,12 +3,12 @@
 #include <algorithm>
 
 #include "gauge_window.h"
+#include "view_painter.h"
 
 namespace zeltavor::qt {
 
 namespace {
 
-QString FromUtf8(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 // A painted control, described by the window's view.
 class PaintedAccessible final : public QAccessibleInterface, public QAccessibleActionInterface {
@@ -25,7 +25,7 @@ public:
     QAccessibleInterface* childAt(int, int) const override { return nullptr; }
     QString text(QAccessible::Text kind) const override {
         if (kind != QAccessible::Name) return {};
-        return View().name ? QString::fromUtf8(View().name) : FromUtf8(window_.view().message);
+        return View().name ? QString::fromUtf8(View().name) : ToQString(window_.view().message);
     }
     void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override {
@@ -76,7 +76,7 @@ QString GaugeAccessible::text(QAccessible::Text kind) const {
     switch (kind) {
         case QAccessible::Name: return window_.windowTitle();
         case QAccessible::Value:
-        case QAccessible::Description: return FromUtf8(window_.view().reading);
+        case QAccessible::Description: return ToQString(window_.view().reading);
         default: return QAccessibleWidget::text(kind);
     }
 }

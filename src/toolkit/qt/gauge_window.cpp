@@ -28,8 +28,6 @@ int ButtonCode(Qt::MouseButtons buttons) {
            (buttons & Qt::MiddleButton ? 4 : 0);
 }
 
-QString FromUtf8(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-
 }  // namespace
 
 GaugeWindow::GaugeWindow(Platform& platform) : events_(platform, *this) {
@@ -38,7 +36,7 @@ GaugeWindow::GaugeWindow(Platform& platform) : events_(platform, *this) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);  // the hand cursor over the red cross
     setFocusPolicy(Qt::StrongFocus);  // the keys for the unseen size box
-    setWindowTitle(FromUtf8(form().Caption));
+    setWindowTitle(ToQString(form().Caption));
     setWindowIcon(WindowIcon());
     AddPanelControls();
     qApp->installEventFilter(this);  // the keys that open the options or press a button
@@ -77,7 +75,7 @@ void GaugeWindow::FollowPanel() {
         widget->setFont(ToQFont(control.font));
         if (control.accessibleName) widget->setAccessibleName(QString::fromUtf8(control.accessibleName));
         widget->setVisible(control.visible);
-        const QString text = FromUtf8(control.text);
+        const QString text = ToQString(control.text);
         if (auto* box = qobject_cast<QLineEdit*>(widget); box && box->text() != text) box->setText(text);
         if (auto* button = qobject_cast<QPushButton*>(widget)) button->setText(text);
     }
@@ -86,7 +84,11 @@ void GaugeWindow::FollowPanel() {
     if (!sizeBox->isVisible() && (focusWidget() == nullptr || !focusWidget()->isVisible())) setFocus();
 }
 
+// From its start on, a move to a monitor of another density redraws outline
+// and pictures.
 void GaugeWindow::Load() {
+    winId();
+    connect(windowHandle(), &QWindow::screenChanged, this, [this] { Apply(events_.DensityChanged(x(), y())); });
     Apply(events_.Load());
     if (!panel_.front()->isVisible()) setFocus();
 }
@@ -130,12 +132,9 @@ void GaugeWindow::paintEvent(QPaintEvent*) {
     PaintView(painter, view());
 }
 
-// The platform runs Resize once more as it first shows the window; from then
-// on a move to a monitor of another density redraws outline and pictures.
+// The platform runs Resize once more as it first shows the window.
 void GaugeWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    if (!std::exchange(followsScreens_, true))
-        connect(windowHandle(), &QWindow::screenChanged, this, [this] { Apply(events_.DensityChanged(x(), y())); });
     Apply(events_.FirstShow());
 }
 

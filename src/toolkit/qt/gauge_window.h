@@ -58,7 +58,6 @@ private:
     std::array<QWidget*, kPanelControlsInFocusOrder.size()> panel_{};  // in focus order
     QTimer timer1_, timer2_;
     bool forwardingKey_ = false;   // a key of the unseen size box is on its way
-    bool followsScreens_ = false;  // a move to another monitor is followed
     bool reportingError_ = false;  // the box of a runtime error is open
     bool sessionEnding_ = false;   // closed from outside: errors go to standard error only
 };

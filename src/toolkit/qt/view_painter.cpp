@@ -8,6 +8,8 @@ namespace zeltavor::qt {
 
 QColor ToQColor(Rgb colour) { return QColor(colour.r, colour.g, colour.b); }
 
+QString ToQString(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
 // Metric-compatible stand-ins for the classic dialog fonts, in points: Qt
 // measures them at the density the view was built for.
 QFont ToQFont(const DrawnFont& font) {
@@ -33,7 +35,7 @@ public:
     }
 
     void operator()(const DrawnText& text) {
-        const QString caption = QString::fromUtf8(text.text.data(), static_cast<qsizetype>(text.text.size()));
+        const QString caption = ToQString(text.text);
         const QRect place = ToQRect(text.place);
         QFont font = ToQFont(text.font);
         if (const int stretch = NarrowedStretch(QFontMetricsF(font).horizontalAdvance(caption), place.width());

@@ -8,6 +8,7 @@
 namespace zeltavor::qt {
 
 QColor ToQColor(Rgb colour);
+QString ToQString(std::string_view text);
 QFont ToQFont(const DrawnFont& font);
 
 // Paints what the window shows, back to front.
