@@ -15,6 +15,8 @@ namespace zeltavor::testing {
 // A 1024 x 768 pixel primary screen at 96 dots per inch.
 struct FakeScreen final : Screen {
     float twipsPerPixel = 15;
+    PixelPoint origin;
+    PixelPoint PrimaryOrigin() const override { return origin; }
     float Width() const override { return 1024 * twipsPerPixel; }
     float Height() const override { return 768 * twipsPerPixel; }
     float TwipsPerPixelX() const override { return twipsPerPixel; }

@@ -99,6 +99,22 @@ TEST_F(Events, AMoveToADenserMonitorRedrawsTheWindowForIt) {
     EXPECT_TRUE(moved.repaint && moved.panel);
 }
 
+// The primary monitor right of another: places are measured from its corner,
+// and a place someone else gave the window is where the next drag starts.
+TEST_F(Events, TheWindowStandsOnThePrimaryMonitorAndFollowsMovesByOthers) {
+    screen.origin = {1920, 0};
+    EXPECT_EQ(events.Load().geometry, (PixelRect{1987, 67, 148, 148}));
+    EXPECT_FALSE(events.Moved(300, 200).geometry);  // onto the monitor on the left; not sent back
+    EXPECT_EQ(std::tuple(form.Left, form.Top), std::tuple(-1620 * 15, 200 * 15));
+    events.Moved(2300, 200);
+    events.Press(1, 10, 10);
+    EXPECT_EQ(events.Move(1, 15, 15).geometry, (PixelRect{2305, 205, 148, 148}));
+    EXPECT_FALSE(events.Moved(2300, 200).geometry);  // an answer lagging behind the drag
+    events.Release(1, 15, 15);
+    EXPECT_EQ(settings.Stored("MEMLeft") + " " + settings.Stored("MEMTOP"), "5775 3075");
+    EXPECT_EQ(events.DoubleClick(10, 10).geometry->left, 1920 + (15360 - 2220 - 10) / 15);
+}
+
 // An unload saves size, monitors and source as they stand, an empty count too.
 TEST_F(Events, AnErrorIsHandedBackWithTheTimersStoppedAndAnUnloadEndsIt) {
     events.Load();

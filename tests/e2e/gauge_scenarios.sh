@@ -57,6 +57,21 @@ two_scales() {
   check "$(xwininfo -shape -id "$window" | sed -n 's/.*Window shape extents: *\([0-9]*\)x.*/\1/p')" 200 "the outline's width there"
 }
 
+# The primary monitor right of another, as RandR may put it: places are
+# measured from its corner, and a move by the window manager is where the
+# next drag starts.
+primary_on_the_right() {
+  xrandr --setmonitor LEFT 1920/508x1080/286+0+0 screen && xrandr --setmonitor '*MAIN' 1280/339x1024/271+1920+0 none
+  start
+  check "$(place)" "1987 67 80 80" "on the primary"
+  x keydown F12 sleep 0.3 keyup F12
+  becomes "3116 0 80 80"  # its top-right corner, less 5 % of the size
+  xdotool windowmove "$window" 2500 300; becomes "2500 300 80 80"
+  x mousemove 2540 340 mousedown 1 mousemove 2543 342 sleep 0.2 mousemove 2545 345 mouseup 1
+  becomes "2505 305 80 80"
+  check "$(stored MEMLeft) $(stored MEMTOP)" "8775 4575"
+}
+
 # What a screen reader finds over AT-SPI (screen_reader.py); run on a session
 # bus of its own (dbus-run-session).
 screen_reader() {

@@ -43,14 +43,18 @@ views_at 96 "$2"
 check "$(property _NET_WM_NAME)" '"Zeltavor"'
 (($(convert "$scratch/96-gauge.png" -depth 8 txt:- | awk -F'[,:() ]+' 'NR > 1 && $3 > 200 && $4 < 60 && $5 < 60' | wc -l) > 15)) ||
   fail "no needle"
-xdotool mousemove $((67 + 164 + 246)) $((67 - 4 + 16)) click 1  # AutoStart
+xdotool windowmove "$window" 100 200; becomes "100 200 467 148"  # a drag starts where someone else put it
+xdotool mousemove 174 274 mousedown 1 mousemove 177 277 sleep 0.2 mousemove 179 279 mouseup 1
+becomes "105 205 467 148"
+xdotool mousemove $((105 + 164 + 246)) $((205 - 4 + 16)) click 1  # AutoStart
 wait_window 10 "$window" >/dev/null || fail "no confirmation box"
 "$wine_run" wineboot --end-session
 ended_within 5; check $? 0 "the logoff"
 stored=$("$wine_run" reg query 'HKCU\Software\MEM\Optionen' 2>/dev/null)
-for value in "txtHeight    REG_SZ    2220" "Monis    REG_SZ    1" "lblHDRAM.Caption    REG_SZ    RAM"; do
+for value in "MEMLeft    REG_SZ    1575" "MEMTOP    REG_SZ    3075" "txtHeight    REG_SZ    2220" "Monis    REG_SZ    1" "lblHDRAM.Caption    REG_SZ    RAM"; do
   [[ $stored == *"$value"* ]] || fail "not stored: $value"
 done
+"$wine_run" reg delete 'HKCU\Software\MEM' /f >/dev/null 2>&1  # back to the first start's place
 for dpi in 120 144 192; do
   views_at "$dpi" "$2"
   end_program

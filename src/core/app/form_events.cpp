@@ -37,7 +37,15 @@ FormEvents::FormEvents(Platform& platform, Desktop& desktop) : form_(platform, d
 
 PixelRect FormEvents::Geometry() const {
     const PixelGrid grid = form_.Grid();
-    return {grid.X(form_.Left), grid.Y(form_.Top), grid.X(form_.Width()), grid.Y(form_.Height())};
+    const PixelPoint origin = form_.platform().screen.PrimaryOrigin();
+    return {origin.x + grid.X(form_.Left), origin.y + grid.Y(form_.Top), grid.X(form_.Width()), grid.Y(form_.Height())};
+}
+
+void FormEvents::TakePlace(int left, int top) {
+    const PixelGrid grid = form_.Grid();
+    const PixelPoint origin = form_.platform().screen.PrimaryOrigin();
+    form_.Left = grid.TwipsX(left - origin.x);
+    form_.Top = grid.TwipsY(top - origin.y);
 }
 
 Changes FormEvents::Run(const std::function<void()>& handler) {
@@ -155,11 +163,20 @@ Changes FormEvents::Activate(PaintedControlId button) {
 Changes FormEvents::DensityChanged(int left, int top) {
     return Run([&] {
         const PixelGrid grid = form_.Grid();
-        if (grid.TwipsX(1) != view_.grid.TwipsX(1) || grid.TwipsY(1) != view_.grid.TwipsY(1)) {
-            form_.Left = grid.TwipsX(left);
-            form_.Top = grid.TwipsY(top);
-        }
+        if (grid.TwipsX(1) != view_.grid.TwipsX(1) || grid.TwipsY(1) != view_.grid.TwipsY(1)) TakePlace(left, top);
         form_.ReshapeForDensity();
+    });
+}
+
+// Start-up places the window first. While a button is held on the dial the
+// drag places it, and the window manager's answers lag behind. A place taken
+// is not sent back: answers to earlier moves would bounce to and fro.
+Changes FormEvents::Moved(int left, int top) {
+    const PixelRect now = Geometry();
+    if (!placed_ || pressed_ == Target::Window || (now.left == left && now.top == top)) return {};
+    return Run([&] {
+        TakePlace(left, top);
+        placed_ = Geometry();
     });
 }
 

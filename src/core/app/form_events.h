@@ -68,7 +68,7 @@ public:
     const Form1& form() const { return form_; }
     // What the window shows, as of the last event.
     const View& view() const { return view_; }
-    // Where the window is to stand, in pixels.
+    // Where the window is to stand, in pixels of the desktop.
     PixelRect Geometry() const;
 
     Changes Load();
@@ -88,6 +88,9 @@ public:
     Changes Activate(PaintedControlId button);
     // The window now stands at this place on a monitor of another density.
     Changes DensityChanged(int left, int top);
+    // Someone else moved the window (the window manager, a keyboard move, a
+    // screen that changed): that is its place now.
+    Changes Moved(int left, int top);
     Changes CloseFromOutside();
     Changes Timer1Fired();
     Changes Timer2Fired();
@@ -99,6 +102,7 @@ private:
         float x, y;
     };
     Twips ToTwips(double x, double y) const;
+    void TakePlace(int left, int top);
     Target TargetAt(Twips at) const;
     Changes Run(const std::function<void()>& handler);
     Changes Changed();

@@ -11,6 +11,10 @@
 // facility. Each has a Linux and a Win32 implementation and a fake for tests.
 namespace zeltavor {
 
+struct PixelPoint {
+    int x = 0, y = 0;
+};
+
 // The primary screen, in twips, and the density of the monitor the window
 // stands on.
 class Screen {
@@ -18,6 +22,9 @@ public:
     virtual ~Screen() = default;
     virtual float Width() const = 0;
     virtual float Height() const = 0;
+    // The primary screen's top-left corner among all monitors, in pixels:
+    // every place the window takes is measured from it.
+    virtual PixelPoint PrimaryOrigin() const { return {}; }
     virtual float TwipsPerPixelX() const = 0;
     virtual float TwipsPerPixelY() const = 0;
     // Device pixels to a window pixel, where the toolkit scales the window.

@@ -85,10 +85,11 @@ void GaugeWindow::FollowPanel() {
 }
 
 // From its start on, a move to a monitor of another density redraws outline
-// and pictures.
+// and pictures; another primary monitor keeps the window where it stands.
 void GaugeWindow::Load() {
     winId();
     connect(windowHandle(), &QWindow::screenChanged, this, [this] { Apply(events_.DensityChanged(x(), y())); });
+    connect(qApp, &QGuiApplication::primaryScreenChanged, this, [this] { Apply(events_.Moved(x(), y())); });
     Apply(events_.Load());
     if (!panel_.front()->isVisible()) setFocus();
 }

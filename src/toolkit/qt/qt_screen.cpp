@@ -28,5 +28,6 @@ void QtScreen::Measure(const QScreen& screen) {
 
 float QtScreen::Width() const { return Primary().geometry().width() * twipsPerPixelX_; }
 float QtScreen::Height() const { return Primary().geometry().height() * twipsPerPixelY_; }
+PixelPoint QtScreen::PrimaryOrigin() const { return {Primary().geometry().x(), Primary().geometry().y()}; }
 
 }  // namespace zeltavor::qt

@@ -17,6 +17,7 @@ public:
 
     float Width() const override;
     float Height() const override;
+    PixelPoint PrimaryOrigin() const override;
     float TwipsPerPixelX() const override { return twipsPerPixelX_; }
     float TwipsPerPixelY() const override { return twipsPerPixelY_; }
     double DevicePixelRatio() const override { return devicePixelRatio_; }

@@ -159,6 +159,9 @@ LRESULT GaugeWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             SetCapture(handle_);
             Apply(events_.DoubleClick(x, y));
             return 0;
+        case WM_MOVE:  // also by the system or the keyboard: that is where it stands
+            Apply(events_.Moved(x, y));
+            return 0;
         case WM_COMMAND:
             Command(wParam, lParam);
             return 0;
