@@ -170,7 +170,7 @@ logout_whatever_is_open() {
   click_panel 2940 105 1485 285  # "AutoStart"
   wait_window 5 "$window" >/dev/null || fail "no confirmation box"
   terminate 1; check $? 0 "the AutoStart box open"
-  rm "$config/MEM.conf" && mkdir "$config/MEM.conf"  # no save can succeed
+  rm "$config/MEM.conf" && mkfifo "$config/MEM.conf"  # never opened; no save can succeed
   start
   terminate 1; check $? 1 "a failing save"
   start

@@ -6,7 +6,6 @@
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <QFile>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <cstdlib>
 
@@ -21,7 +20,6 @@ static void Require(bool holds) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static QTemporaryDir config;
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config.path());
     FuzzedDataProvider input(data, size);
     const NumberLocale locale{input.ConsumeBool() ? "," : "."};
     const float x = input.ConsumeFloatingPointInRange<float>(-5000, 5000), y = input.ConsumeFloatingPointInRange<float>(-5000, 5000);
@@ -31,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     file.write(bytes.data(), static_cast<qint64>(bytes.size()));
     file.close();
 
-    linux_platform::QtSettingsStore store;
+    linux_platform::QtSettingsStore store(config.path());
     testing::FakePlatform fakes;
     testing::FakeDesktop desktop;
     Platform platform{fakes.screen, fakes.memory, fakes.drives, fakes.keys, store, fakes.autostart, locale};
@@ -52,7 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     form.cmd_weiter_Click();
     Require(sizeIsUsable());
     form.Unload();
-    Require(linux_platform::QtSettingsStore().Read("MEM", "Optionen", "txtHeight") == form.txtHeight.Text);
+    Require(linux_platform::QtSettingsStore(config.path()).Read("MEM", "Optionen", "txtHeight") == form.txtHeight.Text);
     QFile::remove(config.filePath("MEM.conf.unlesbar"));
     return 0;
 }

@@ -2,6 +2,7 @@
 // and folders missing, read-only, full or unreadable.
 #include <gtest/gtest.h>
 #include <sys/mount.h>
+#include <sys/stat.h>
 
 #include <QDir>
 #include <QFile>
@@ -19,10 +20,9 @@ class SettingsStoreTest : public ::testing::Test {
 protected:
     QTemporaryDir scratch;
     QString folder = scratch.filePath("config"), file = folder + "/MEM.conf";
-    QtSettingsStore store;
+    QtSettingsStore store{folder};
     std::string mounted;
 
-    void SetUp() override { QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder); }
     void TearDown() override {
         if (!mounted.empty()) ::umount(mounted.c_str());
         mounted.clear();
@@ -65,7 +65,7 @@ TEST_F(SettingsStoreTest, AnyTextComesBackUnchangedAndHandEditedValuesThatAreNoT
     EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList{"MEM.conf"});  // created, no leftovers
 
     WriteFile("[Optionen]\nMonis=1,2\ntxtHeight=@Variant(\\0\\0\\0\\x7f\\0\\0\\0\\x6)\nMEMTOP=  1500\nMEMLeft=\n");
-    QtSettingsStore fresh;
+    QtSettingsStore fresh(folder);
     EXPECT_FALSE(fresh.Read("MEM", "Optionen", "Monis") || fresh.Read("MEM", "Optionen", "txtHeight"));
     EXPECT_EQ(fresh.Read("MEM", "Optionen", "MEMTOP").value() + "|" + fresh.Read("MEM", "Optionen", "MEMLeft").value(), "1500|");
 }
@@ -80,7 +80,7 @@ TEST_F(SettingsStoreTest, ADamagedFileIsSetAsideAndWhatCouldBeReadIsKept) {
                                   "[Optionen\nlblHDRAM.Caption=HD\ntxtHeight=1500\n", garbage};
     for (int i = 0; i < 3; ++i) {
         WriteFile(damaged[i]);
-        QtSettingsStore fresh;  // a new start of the program
+        QtSettingsStore fresh(folder);  // a new start of the program
         const std::string kept = i < 2 ? "1500" : "<missing>";
         EXPECT_EQ(fresh.Read("MEM", "Optionen", "lblHDRAM.Caption").value_or("<missing>"), i < 2 ? "HD" : "<missing>");
         EXPECT_EQ(fresh.Read("MEM", "Optionen", "txtHeight").value_or("<missing>"), kept);
@@ -90,6 +90,28 @@ TEST_F(SettingsStoreTest, ADamagedFileIsSetAsideAndWhatCouldBeReadIsKept) {
         EXPECT_EQ(written.value("Optionen/MEMTOP"), "300");
         EXPECT_EQ(written.value("Optionen/txtHeight", "<missing>").toString().toStdString(), kept);
     }
+}
+
+// What a write finds is what it keeps: a byte order mark is no damage, and a
+// line that is none, added by hand while the program runs, is set aside with
+// its file. A FIFO in the file's place is never opened: that would block.
+TEST_F(SettingsStoreTest, AWriteKeepsWhatItFindsAndOpensNothingButAFile) {
+    WriteFile("\xEF\xBB\xBF[Optionen]\ntxtHeight=1500\n");
+    QtSettingsStore running(folder);
+    EXPECT_EQ(running.Read("MEM", "Optionen", "txtHeight"), "1500");
+    QFile edited(file);
+    ASSERT_TRUE(edited.open(QIODevice::Append));
+    edited.write("kein Wert\nMonis=2\n");
+    edited.close();
+    running.Write("MEM", "Optionen", "MEMTOP", "300");
+    running.Write("MEM", "Optionen", "MEMLeft", "400");
+    EXPECT_EQ(FileText(file + ".unlesbar"), "[Optionen]\ntxtHeight=1500\nkein Wert\nMonis=2\n");
+    EXPECT_EQ(FileText(file), "[Optionen]\nMEMLeft=400\nMEMTOP=300\nMonis=2\ntxtHeight=1500\n");
+
+    ASSERT_TRUE(QFile::remove(file) && ::mkfifo(file.toLocal8Bit().constData(), 0600) == 0);
+    QtSettingsStore fresh(folder);
+    EXPECT_FALSE(fresh.Read("MEM", "Optionen", "txtHeight"));
+    EXPECT_NE(Refusal(fresh).find("keine gewöhnliche Datei"), std::string::npos);
 }
 
 // A refused write names the file and why, in German, and leaves the old file whole.
@@ -102,7 +124,7 @@ TEST_F(SettingsStoreTest, ARefusedWriteNamesTheFileAndTheReasonAndLosesNothing) 
     // A read-only file system, and a full one: Qt alone would leave an empty file and report it written.
     for (const auto& [options, reason] : {std::pair{"size=128k", "schreibgeschützt"}, {"size=128k", "der Datenträger ist voll"}}) {
         Mount(folder, options);
-        QtSettingsStore writer;
+        QtSettingsStore writer(folder);
         writer.Write("MEM", "Optionen", "MEMTOP", "1000");
         QFile filler(folder + "/filler");  // leaves less than the room a write needs
         if (std::string(reason) == "schreibgeschützt") MakeReadOnly();

@@ -5,7 +5,6 @@
 #include <QSaveFile>
 #include <QSettings>
 #include <QStorageInfo>
-#include <utility>
 
 #include "app/errors.h"
 
@@ -14,10 +13,6 @@ namespace zeltavor::linux_platform {
 namespace {
 
 QString FromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-
-QSettings StoreOf(std::string_view application) {
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope, FromUtf8(application));
-}
 
 QString Key(std::string_view section, std::string_view key) { return FromUtf8(section) + '/' + FromUtf8(key); }
 
@@ -36,6 +31,7 @@ QString WhyNotWritable(const QString& path) {
     const QString folder = file.absolutePath();
     if (!QDir().mkpath(folder)) return QString("der Ordner %1 lässt sich nicht anlegen").arg(folder);
     if (file.isDir()) return "an seiner Stelle steht ein Ordner";
+    if (file.exists() && !file.isFile()) return "an seiner Stelle steht keine gewöhnliche Datei";
     const QStorageInfo storage(folder);
     if (storage.isReadOnly()) return "das Dateisystem ist schreibgeschützt";
     if (file.exists() && !file.isReadable()) return "die Datei darf nicht gelesen werden";
@@ -65,20 +61,38 @@ bool SetAside(const QString& damagedFile) {
     return false;
 }
 
+// Opening a FIFO would wait for a writer, for ever.
+bool FileOrNothing(const QString& path) { return !QFileInfo::exists(path) || QFileInfo(path).isFile(); }
+
+// Qt reads a file that begins with UTF-8's byte order mark whole, and calls
+// it malformed: the mark goes, the text stays as it was.
+void DropByteOrderMark(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.read(3) != "\xEF\xBB\xBF") return;
+    const QByteArray text = file.readAll();
+    QSaveFile plain(path);
+    if (plain.open(QIODevice::WriteOnly) && plain.write(text) == text.size()) plain.commit();
+}
+
 }  // namespace
 
-QtSettingsStore::Parsed& QtSettingsStore::ParsedFile(std::string_view application) {
-    if (const auto found = files_.find(application); found != files_.end()) return found->second;
-    const QSettings store = StoreOf(application);
+QtSettingsStore::Parsed QtSettingsStore::Parse(const QString& path) {
     Parsed parsed;
+    if (!FileOrNothing(path)) return parsed;
+    DropByteOrderMark(path);
+    const QSettings store(path, QSettings::IniFormat);
     for (const QString& key : store.allKeys()) parsed.values.insert(key, store.value(key));
     parsed.damaged = store.status() == QSettings::FormatError;
-    return files_.emplace(application, std::move(parsed)).first->second;
+    return parsed;
 }
+
+QString QtSettingsStore::FileOf(std::string_view application) const { return folder_ + '/' + FromUtf8(application) + ".conf"; }
 
 std::optional<std::string> QtSettingsStore::Read(std::string_view application, std::string_view section,
                                                  std::string_view key) {
-    const QVariant value = ParsedFile(application).values.value(Key(section, key));
+    auto parsed = files_.find(application);
+    if (parsed == files_.end()) parsed = files_.emplace(application, Parse(FileOf(application))).first;
+    const QVariant value = parsed->second.values.value(Key(section, key));
     // A hand-edited list or typed value is none of our texts: treat it as missing.
     if (value.typeId() != QMetaType::QString) return std::nullopt;
     return value.toString().toStdString();
@@ -86,19 +100,23 @@ std::optional<std::string> QtSettingsStore::Read(std::string_view application, s
 
 void QtSettingsStore::Write(std::string_view application, std::string_view section, std::string_view key,
                             std::string_view value) {
-    Parsed& parsed = ParsedFile(application);
-    const QString fileName = StoreOf(application).fileName();
-    if (QDir().mkpath(QFileInfo(fileName).absolutePath()) && !RoomToWrite(fileName)) Refuse(fileName, WhyNotWritable(fileName));
-    // Qt would write over what it cannot parse.
-    if (parsed.damaged && !SetAside(fileName)) Refuse(fileName, "die beschädigte Datei ließ sich nicht beiseitelegen");
-    QSettings store = StoreOf(application);
-    if (std::exchange(parsed.damaged, false))
-        for (auto entry = parsed.values.cbegin(); entry != parsed.values.cend(); ++entry)
-            store.setValue(entry.key(), entry.value());
+    const QString fileName = FileOf(application);
+    if (!FileOrNothing(fileName) || (QDir().mkpath(folder_) && !RoomToWrite(fileName)))
+        Refuse(fileName, WhyNotWritable(fileName));
+    // Qt would write over what it cannot parse. It tells of damage only as it
+    // parses a file anew, so what the first read found counts too.
+    Parsed& known = files_[std::string(application)];
+    const Parsed now = Parse(fileName);
+    const bool damaged = now.damaged || known.damaged;
+    if (damaged && !SetAside(fileName)) Refuse(fileName, "die beschädigte Datei ließ sich nicht beiseitelegen");
+    QSettings store(fileName, QSettings::IniFormat);
+    if (damaged)
+        for (auto entry = now.values.cbegin(); entry != now.values.cend(); ++entry) store.setValue(entry.key(), entry.value());
     store.setValue(Key(section, key), FromUtf8(value));
     store.sync();
     if (store.status() != QSettings::NoError) Refuse(fileName, WhyNotWritable(fileName));
-    parsed.values.insert(Key(section, key), FromUtf8(value));
+    known = {now.values, false};  // what later reads find
+    known.values.insert(Key(section, key), FromUtf8(value));
 }
 
 }  // namespace zeltavor::linux_platform

@@ -1,5 +1,4 @@
 #include <QApplication>
-#include <QSettings>
 
 #include "command_line.h"
 #include "drives.h"
@@ -32,9 +31,7 @@ int main(int argc, char** argv) {
     zeltavor::linux_platform::LinuxDrives drives;
     zeltavor::linux_platform::X11KeyState keys;
     // The same folder as the autostart entry's, whatever Qt would make of the environment.
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
-                       QString::fromStdString(zeltavor::linux_platform::ConfigHome()));
-    zeltavor::linux_platform::QtSettingsStore settings;
+    zeltavor::linux_platform::QtSettingsStore settings(QString::fromStdString(zeltavor::linux_platform::ConfigHome()));
     zeltavor::linux_platform::XdgAutostart autostart;
     zeltavor::Platform platform{screen, memory, drives, keys, settings, autostart,
                                 zeltavor::linux_platform::SystemNumberLocale()};
