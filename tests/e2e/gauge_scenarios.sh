@@ -190,6 +190,20 @@ x_server_goes_away() {
   check "$(grep X-Server "$scratch/errors")" "zeltavor: Die Verbindung zum X-Server ist abgebrochen; das Programm endet." "the one goodbye"
 }
 
+# Standard error closed, as some launchers leave it, or a pipe that nobody
+# reads and whose reader then goes: the gauge runs on, whatever Qt says.
+standard_error_nobody_reads() {
+  export XDG_CONFIG_HOME=$config QT_LOGGING_RULES="qt.qpa.*=true"
+  start_program bash -c 'exec "$0" 2>&-' "$gauge"
+  x mousemove 107 107 click 1
+  terminate; check $? 0 "closed"
+  mkfifo "$scratch/pipe" && exec 4<>"$scratch/pipe" && head -c 65536 /dev/zero >&4  # full, and never read
+  start_program bash -c 'exec "$0" 2>"$1"' "$gauge" "$scratch/pipe"
+  exec 4>&-
+  x mousemove 107 107 click 1
+  terminate; check $? 0 "a pipe nobody reads"
+}
+
 # Without an X server the gauge says how to get one, in one line, and exits
 # 1; --help and --version need none, and anything else is refused.
 no_x_server() {

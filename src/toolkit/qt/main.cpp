@@ -7,6 +7,7 @@
 #include "memory_status.h"
 #include "qt_screen.h"
 #include "settings_store.h"
+#include "standard_streams.h"
 #include "system_facilities.h"
 #include "termination_signals.h"
 #include "x_connection_loss.h"
@@ -14,6 +15,7 @@
 #include "xdg_autostart.h"
 
 int main(int argc, char** argv) {
+    zeltavor::linux_platform::MakeStandardStreamsSafe();
     if (const auto status = zeltavor::linux_platform::AnswerCommandLine(argc, argv)) return *status;
     // A Wayland client can neither place itself nor stay on top: use X11 (XWayland).
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "xcb");
