@@ -205,7 +205,8 @@ standard_error_nobody_reads() {
 }
 
 # Without an X server the gauge says how to get one, in one line, and exits
-# 1; --help and --version need none, and anything else is refused.
+# 1, also when the server refuses it or Qt cannot connect after all; --help
+# and --version need none, and anything else is refused.
 no_x_server() {
   [[ $(env -u DISPLAY "$gauge" --version) == "zeltavor "[0-9]* ]] || fail "no version"
   env -u DISPLAY "$gauge" --help | grep -q "^Aufruf: zeltavor" || fail "no help"
@@ -216,6 +217,17 @@ no_x_server() {
     [[ $status -eq 1 && $(wc -l <<< "$output") -eq 1 && $output == *"kein X-Server erreichbar"*"xvfb-run"* ]] ||
       fail "DISPLAY='$display': status $status, output: $output"
   done
+  xauth -f "$scratch/cookie" add :0 . "$(mcookie)"
+  Xvfb -displayfd 5 -auth "$scratch/cookie" -nolisten tcp 5>"$scratch/locked" 2>/dev/null &
+  poll 5 test -s "$scratch/locked"
+  output=$(XAUTHORITY=/nonexistent DISPLAY=":$(cat "$scratch/locked")" "$gauge" 2>&1)
+  [[ $? -eq 1 && $(wc -l <<< "$output") -eq 1 && $output == *"verweigert den Zugang"* ]] || fail "refused: $output"
+  kill $!
+  printf '#define _GNU_SOURCE\n#include <dlfcn.h>\nvoid *XOpenDisplay(const char *name) { static int calls;
+    void *(*open)(const char *) = (void *(*)(const char *))dlsym(RTLD_NEXT, "XOpenDisplay");
+    return ++calls > 1 ? 0 : open(name); }' | cc -shared -fPIC -o "$scratch/once.so" -x c - -ldl  # Qt's connection fails
+  output=$(LD_PRELOAD=$scratch/once.so "$gauge" 2>&1)
+  [[ $? -eq 1 && $output == *"kein X-Server erreichbar"* ]] || fail "Qt failing to connect: $output"
 }
 
 declare -F "$2" >/dev/null || fail "no scenario named '$2'"

@@ -1,25 +1,42 @@
 #include "x_server.h"
 
 #include <X11/Xlib.h>
+#include <fcntl.h>
+#include <unistd.h>
 
-#include <cstdio>
+#include <cctype>
 #include <cstdlib>
 
 namespace zeltavor::linux_platform {
 
-bool XServerReachable() {
+// A server that refuses the connection says why, and libxcb writes that
+// straight to standard error: it is caught here to go into the one line.
+std::optional<std::string> WhyNoXServer() {
+    int channel[2];
+    if (::pipe2(channel, O_CLOEXEC | O_NONBLOCK) != 0) return std::nullopt;  // Qt will tell
+    const int standardError = ::dup(STDERR_FILENO);
+    ::dup2(channel[1], STDERR_FILENO);
     Display* display = XOpenDisplay(nullptr);
-    if (display == nullptr) return false;
-    XCloseDisplay(display);
-    return true;
+    ::dup2(standardError, STDERR_FILENO);
+    ::close(standardError);
+    ::close(channel[1]);
+    char reason[512] = {};
+    const ssize_t length = ::read(channel[0], reason, sizeof reason - 1);
+    ::close(channel[0]);
+    if (display != nullptr) return XCloseDisplay(display), std::nullopt;
+    std::string refusal(reason, length > 0 ? static_cast<std::size_t>(length) : 0);
+    while (!refusal.empty() && std::isspace(static_cast<unsigned char>(refusal.back()))) refusal.pop_back();
+    return NoXServerLine(refusal);
 }
 
-void SayThereIsNoXServer() {
+std::string NoXServerLine(const std::string& refusal) {
     const char* display = std::getenv("DISPLAY");
-    std::fprintf(stderr,
-                 "zeltavor: kein X-Server erreichbar (DISPLAY=%s) – bitte in einer grafischen Sitzung "
-                 "starten oder unter einem virtuellen X-Server, z. B. mit: xvfb-run zeltavor\n",
-                 display && *display ? display : "nicht gesetzt");
+    const std::string at = std::string("DISPLAY=") + (display && *display ? display : "nicht gesetzt");
+    if (!refusal.empty())
+        return "zeltavor: der X-Server (" + at + ") verweigert den Zugang (" + refusal +
+               ") – bitte in der grafischen Sitzung starten, der er gehört, oder XAUTHORITY auf ihre Berechtigung setzen\n";
+    return "zeltavor: kein X-Server erreichbar (" + at + ") – bitte in einer grafischen Sitzung starten oder unter "
+           "einem virtuellen X-Server, z. B. mit: xvfb-run zeltavor\n";
 }
 
 namespace {

@@ -1,12 +1,17 @@
 #pragma once
 
+#include <optional>
+#include <string>
+
 namespace zeltavor::linux_platform {
 
-// Whether an X server answers at $DISPLAY; Qt's X11 back-end aborts without one.
-bool XServerReachable();
+// Connects to $DISPLAY as Qt will: nothing when that works, otherwise the one
+// line that says why not (no server, or one that refused access) and how to
+// get one. Qt's X11 back-end would abort instead.
+std::optional<std::string> WhyNoXServer();
 
-// Says, in one line on standard error, that there is none and how to get one.
-void SayThereIsNoXServer();
+// The line for a connection that failed; the server's own reason, if it gave one.
+std::string NoXServerLine(const std::string& refusal = {});
 
 // Called instead of Xlib's report when a connection of this process to the
 // X server breaks; it must not return.

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <cstdio>
 
 #include "command_line.h"
 #include "drives.h"
@@ -19,13 +20,14 @@ int main(int argc, char** argv) {
     if (const auto status = zeltavor::linux_platform::AnswerCommandLine(argc, argv)) return *status;
     // A Wayland client can neither place itself nor stay on top: use X11 (XWayland).
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "xcb");
-    // Qt's X11 back-end aborts without a server; say instead how to get one.
-    if (qgetenv("QT_QPA_PLATFORM") == "xcb" && !zeltavor::linux_platform::XServerReachable()) {
-        zeltavor::linux_platform::SayThereIsNoXServer();
+    const auto why = qgetenv("QT_QPA_PLATFORM") == "xcb" ? zeltavor::linux_platform::WhyNoXServer() : std::nullopt;
+    if (why) {
+        std::fputs(why->c_str(), stderr);
         return 1;
     }
 
     zeltavor::linux_platform::BlockTerminationSignals();
+    zeltavor::qt::SayWhenQtCannotConnect();
     QApplication app(argc, argv);
     zeltavor::qt::EndQuietlyWhenTheXServerGoes();
     zeltavor::qt::QtScreen screen;

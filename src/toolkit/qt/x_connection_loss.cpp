@@ -23,21 +23,28 @@ namespace {
     std::_Exit(1);
 }
 
+bool connected = false;
 xcb_connection_t* qtConnection = nullptr;
 QtMessageHandler qtDefault = nullptr;
 
 // Qt reports its broken connection with a warning of its own and then ends
 // the program; whatever it says then, the connection's state tells why.
 void OnQtMessage(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (!connected && type == QtFatalMsg) {
+        std::fputs(linux_platform::NoXServerLine().c_str(), stderr);
+        std::_Exit(1);
+    }
     if (qtConnection != nullptr && xcb_connection_has_error(qtConnection)) SayGoodbye();
     qtDefault(type, context, message);
 }
 
 }  // namespace
 
+void SayWhenQtCannotConnect() { qtDefault = qInstallMessageHandler(OnQtMessage); }
+
 void EndQuietlyWhenTheXServerGoes() {
+    connected = true;
     if (auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>()) qtConnection = x11->connection();
-    qtDefault = qInstallMessageHandler(OnQtMessage);
     linux_platform::OnXServerLoss(SayGoodbye);
 }
 
