@@ -204,8 +204,16 @@ standard_error_nobody_reads() {
   terminate; check $? 0 "a pipe nobody reads"
 }
 
+# An X server without the SHAPE extension (x_faults.c): the window stays
+# square, and everything else works.
+without_shape() {
+  start LD_PRELOAD="$X_FAULTS" X_FAULT=no-shape
+  open_options
+  terminate; check $? 0 "exit status"
+}
+
 # Without an X server the gauge says how to get one, in one line, and exits
-# 1, also when the server refuses it or Qt cannot connect after all; --help
+# 1, also when the server refuses it or Qt cannot connect after all (x_faults.c); --help
 # and --version need none, and anything else is refused.
 no_x_server() {
   [[ $(env -u DISPLAY "$gauge" --version) == "zeltavor "[0-9]* ]] || fail "no version"
@@ -223,10 +231,7 @@ no_x_server() {
   output=$(XAUTHORITY=/nonexistent DISPLAY=":$(cat "$scratch/locked")" "$gauge" 2>&1)
   [[ $? -eq 1 && $(wc -l <<< "$output") -eq 1 && $output == *"verweigert den Zugang"* ]] || fail "refused: $output"
   kill $!
-  printf '#define _GNU_SOURCE\n#include <dlfcn.h>\nvoid *XOpenDisplay(const char *name) { static int calls;
-    void *(*open)(const char *) = (void *(*)(const char *))dlsym(RTLD_NEXT, "XOpenDisplay");
-    return ++calls > 1 ? 0 : open(name); }' | cc -shared -fPIC -o "$scratch/once.so" -x c - -ldl  # Qt's connection fails
-  output=$(LD_PRELOAD=$scratch/once.so "$gauge" 2>&1)
+  output=$(LD_PRELOAD=$X_FAULTS X_FAULT=refuse-second "$gauge" 2>&1)
   [[ $? -eq 1 && $output == *"kein X-Server erreichbar"* ]] || fail "Qt failing to connect: $output"
 }
 

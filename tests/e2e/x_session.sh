@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs a command on a fresh virtual X server with a window manager, as a
 # desktop session would, and tears both down afterwards.
-# Usage: [X_SCREEN=WxH] x_session.sh COMMAND [ARGS...]   (1024x768 unless told)
+# Usage: [X_SCREEN=WxHxDEPTH] x_session.sh COMMAND [ARGS...]   (1024x768x24 unless told)
 set -euo pipefail
 
 workdir=$(mktemp -d)
@@ -14,7 +14,7 @@ cleanup() {
 trap cleanup EXIT
 
 # -displayfd picks a free display number and reports it once the server is up.
-Xvfb -displayfd 3 -screen 0 ${X_SCREEN:-1024x768}x24 -nolisten tcp -noreset 3>"$workdir/display" 2>"$workdir/xvfb.log" &
+Xvfb -displayfd 3 -screen 0 ${X_SCREEN:-1024x768x24} -nolisten tcp -noreset 3>"$workdir/display" 2>"$workdir/xvfb.log" &
 x_pid=$!
 for _ in $(seq 100); do
   [[ -s $workdir/display ]] && break

@@ -13,7 +13,8 @@ namespace zeltavor::qt {
 // On X11 the outline goes over Qt's own connection as a shape in the window's
 // device pixels, so that on a dense screen its curve is as fine as the screen
 // (Qt would scale a mask given in logical pixels in steps of the ratio). An
-// error about it reaches Qt's own handling like any other.
+// error about it reaches Qt's own handling like any other. A server without
+// the SHAPE extension would close the connection: there the window stays square.
 void SetOutline(QWidget& window, const RoundRectRegion& region) {
     const QRectF rect(region.left, region.top, region.right - region.left, region.bottom - region.top);
     QPainterPath outline;
@@ -24,6 +25,8 @@ void SetOutline(QWidget& window, const RoundRectRegion& region) {
         window.setMask(QRegion(outline.toFillPolygon().toPolygon()));  // offscreen and the like
         return;
     }
+    const xcb_query_extension_reply_t* shape = xcb_get_extension_data(x11->connection(), &xcb_shape_id);
+    if (shape == nullptr || !shape->present) return;
     const double ratio = window.screen()->devicePixelRatio();  // of the monitor it has just moved to, too
     std::vector<xcb_rectangle_t> rectangles;
     for (const QRect& r : QRegion(QTransform::fromScale(ratio, ratio).map(outline).toFillPolygon().toPolygon()))
