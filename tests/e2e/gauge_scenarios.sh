@@ -213,7 +213,8 @@ without_shape() {
 }
 
 # Without an X server the gauge says how to get one, in one line, and exits
-# 1, also when the server refuses it or Qt cannot connect after all (x_faults.c); --help
+# 1, also when the server refuses it, has too few colours or Qt cannot
+# connect after all (x_faults.c); --help
 # and --version need none, and anything else is refused.
 no_x_server() {
   [[ $(env -u DISPLAY "$gauge" --version) == "zeltavor "[0-9]* ]] || fail "no version"
@@ -226,11 +227,13 @@ no_x_server() {
       fail "DISPLAY='$display': status $status, output: $output"
   done
   xauth -f "$scratch/cookie" add :0 . "$(mcookie)"
-  Xvfb -displayfd 5 -auth "$scratch/cookie" -nolisten tcp 5>"$scratch/locked" 2>/dev/null &
-  poll 5 test -s "$scratch/locked"
-  output=$(XAUTHORITY=/nonexistent DISPLAY=":$(cat "$scratch/locked")" "$gauge" 2>&1)
-  [[ $? -eq 1 && $(wc -l <<< "$output") -eq 1 && $output == *"verweigert den Zugang"* ]] || fail "refused: $output"
-  kill $!
+  for server in "-auth $scratch/cookie/verweigert den Zugang" "-screen 0 640x480x8/8 Bit Farbtiefe ohne Echtfarben"; do
+    Xvfb -displayfd 5 ${server%/*} -nolisten tcp 5>"$scratch/other" 2>/dev/null &
+    poll 5 test -s "$scratch/other"
+    output=$(XAUTHORITY=/nonexistent DISPLAY=":$(cat "$scratch/other")" timeout 10 "$gauge" 2>&1)
+    [[ $? -eq 1 && $(wc -l <<< "$output") -eq 1 && $output == *"${server##*/}"* ]] || fail "${server%/*}: $output"
+    kill $! && wait $! && : >"$scratch/other"
+  done
   output=$(LD_PRELOAD=$X_FAULTS X_FAULT=refuse-second "$gauge" 2>&1)
   [[ $? -eq 1 && $output == *"kein X-Server erreichbar"* ]] || fail "Qt failing to connect: $output"
 }

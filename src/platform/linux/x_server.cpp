@@ -9,6 +9,26 @@
 
 namespace zeltavor::linux_platform {
 
+namespace {
+
+std::string DisplayNamed() {
+    const char* display = std::getenv("DISPLAY");
+    return std::string("DISPLAY=") + (display && *display ? display : "nicht gesetzt");
+}
+
+// Qt draws in true colours only; on a palette of 256 it crashes.
+std::optional<std::string> WhyNotDrawable(Display& display) {
+    const int depth = DefaultDepth(&display, DefaultScreen(&display));
+    const int kind = DefaultVisual(&display, DefaultScreen(&display))->c_class;
+    XCloseDisplay(&display);
+    if (depth >= 15 && (kind == TrueColor || kind == DirectColor)) return std::nullopt;
+    return "zeltavor: der X-Server (" + DisplayNamed() + ") zeigt " + std::to_string(depth) +
+           " Bit Farbtiefe ohne Echtfarben; das Programm braucht mindestens 16 Bit – bitte den X-Server "
+           "mit mehr Farbtiefe starten, z. B. Xvfb -screen 0 1024x768x24\n";
+}
+
+}  // namespace
+
 // A server that refuses the connection says why, and libxcb writes that
 // straight to standard error: it is caught here to go into the one line.
 std::optional<std::string> WhyNoXServer() {
@@ -23,15 +43,14 @@ std::optional<std::string> WhyNoXServer() {
     char reason[512] = {};
     const ssize_t length = ::read(channel[0], reason, sizeof reason - 1);
     ::close(channel[0]);
-    if (display != nullptr) return XCloseDisplay(display), std::nullopt;
+    if (display != nullptr) return WhyNotDrawable(*display);
     std::string refusal(reason, length > 0 ? static_cast<std::size_t>(length) : 0);
     while (!refusal.empty() && std::isspace(static_cast<unsigned char>(refusal.back()))) refusal.pop_back();
     return NoXServerLine(refusal);
 }
 
 std::string NoXServerLine(const std::string& refusal) {
-    const char* display = std::getenv("DISPLAY");
-    const std::string at = std::string("DISPLAY=") + (display && *display ? display : "nicht gesetzt");
+    const std::string at = DisplayNamed();
     if (!refusal.empty())
         return "zeltavor: der X-Server (" + at + ") verweigert den Zugang (" + refusal +
                ") – bitte in der grafischen Sitzung starten, der er gehört, oder XAUTHORITY auf ihre Berechtigung setzen\n";

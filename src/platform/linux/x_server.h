@@ -5,9 +5,10 @@
 
 namespace zeltavor::linux_platform {
 
-// Connects to $DISPLAY as Qt will: nothing when that works, otherwise the one
-// line that says why not (no server, or one that refused access) and how to
-// get one. Qt's X11 back-end would abort instead.
+// Connects to $DISPLAY as Qt will: nothing when that works and the screen
+// has true colours, otherwise the one line that says why not (no server, one
+// that refused access, too few colours) and what to do. Qt's X11 back-end
+// would abort or crash instead.
 std::optional<std::string> WhyNoXServer();
 
 // The line for a connection that failed; the server's own reason, if it gave one.
