@@ -72,6 +72,21 @@ primary_on_the_right() {
   check "$(stored MEMLeft) $(stored MEMTOP)" "8775 4575"
 }
 
+# A compositor cuts an outline to the size the window has as it reads it
+# (mutter): the options view's outline goes out once the window manager has
+# given the window its size, as xtrace sees it on the wire.
+outline_after_the_size() {
+  local traced=":$((${DISPLAY#:} + 50))"
+  xtrace -n -k -o "$scratch/trace" -d "$DISPLAY" -D "$traced" >/dev/null 2>&1 &
+  local tracer=$!
+  poll 5 test -S "/tmp/.X11-unix/X${traced#:}"
+  DISPLAY=$traced start
+  open_options
+  awk '/Event ConfigureNotify.* width=467 height=148/ {given = NR} /Rectangles.*[{]x=0 y=0 w=467 h=148[}]/ {shaped = NR; exit}
+    END {exit !(given && shaped > given)}' "$scratch/trace" || fail "the options view's outline went out before its size"
+  kill "$tracer"
+}
+
 # What a screen reader finds over AT-SPI (screen_reader.py); run on a session
 # bus of its own (dbus-run-session).
 screen_reader() {

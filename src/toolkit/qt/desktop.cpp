@@ -12,7 +12,17 @@ namespace zeltavor::qt {
 
 void GaugeWindow::TopWindow() { raise(); }
 
-void GaugeWindow::SetWindowRgn(const RoundRectRegion& region) { SetOutline(*this, region); }
+// A compositor (mutter) cuts an outline to the size the window has as it
+// reads it: one for a new size waits until the window manager has given it.
+void GaugeWindow::SetWindowRgn(const RoundRectRegion& region) {
+    outline_ = region;
+    if (!isVisible() || sizeGiven_ == QSize(region.right - region.left, region.bottom - region.top)) FollowOutline();
+}
+
+void GaugeWindow::FollowOutline() {
+    if (outline_) SetOutline(*this, *outline_);
+    outline_.reset();
+}
 
 void GaugeWindow::ClearClipboard() { QGuiApplication::clipboard()->clear(QClipboard::Clipboard); }
 

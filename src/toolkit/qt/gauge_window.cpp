@@ -153,6 +153,10 @@ void GaugeWindow::closeEvent(QCloseEvent* event) {
 // box, and backspace, pass its key filter first. Shortcuts (Ctrl+V, arrows)
 // are no characters and work as in any text box.
 bool GaugeWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == windowHandle() && event->type() == QEvent::Resize) {  // the size the window manager gave
+        sizeGiven_ = static_cast<QResizeEvent*>(event)->size();
+        FollowOutline();
+    }
     if (event->type() == QEvent::ContextMenu &&
         static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard) {
         Apply(events_.OptionsKey());

@@ -3,6 +3,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <array>
+#include <optional>
 
 #include "app/form_events.h"
 
@@ -52,10 +53,13 @@ private:
     void AnnounceReading() override;
 
     void AddPanelControls();
+    void FollowOutline();
     void Apply(const Changes& changes) { ApplyChanges(changes, *this); }
     QPointF InWindow(const QMouseEvent& event) const;
 
     FormEvents events_;
+    QSize sizeGiven_;                            // as the window manager last confirmed it
+    std::optional<RoundRectRegion> outline_;     // waiting for the size it is for
     std::array<QWidget*, kPanelControlsInFocusOrder.size()> panel_{};  // in focus order
     QTimer timer1_, timer2_;
     bool forwardingKey_ = false;   // a key of the unseen size box is on its way

@@ -1,31 +1,19 @@
 #include <QApplication>
-#include <cstdio>
 
-#include "command_line.h"
 #include "drives.h"
 #include "gauge_window.h"
 #include "key_state.h"
 #include "memory_status.h"
+#include "process_start.h"
 #include "qt_screen.h"
 #include "settings_store.h"
-#include "standard_streams.h"
 #include "system_facilities.h"
 #include "termination_signals.h"
 #include "x_connection_loss.h"
-#include "x_server.h"
 #include "xdg_autostart.h"
 
 int main(int argc, char** argv) {
-    zeltavor::linux_platform::MakeStandardStreamsSafe();
-    if (const auto status = zeltavor::linux_platform::AnswerCommandLine(argc, argv)) return *status;
-    // A Wayland client can neither place itself nor stay on top: use X11 (XWayland).
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "xcb");
-    const auto why = qgetenv("QT_QPA_PLATFORM") == "xcb" ? zeltavor::linux_platform::WhyNoXServer() : std::nullopt;
-    if (why) {
-        std::fputs(why->c_str(), stderr);
-        return 1;
-    }
-
+    if (const auto status = zeltavor::linux_platform::EndBeforeTheWindow(argc, argv)) return *status;
     zeltavor::linux_platform::BlockTerminationSignals();
     zeltavor::qt::SayWhenQtCannotConnect();
     QApplication app(argc, argv);
