@@ -87,6 +87,14 @@ outline_after_the_size() {
   kill "$tracer"
 }
 
+# A tiling window manager (i3) floats the gauge at its own size, in both views.
+tiling_window_manager() {
+  start
+  [[ $(place) == *" 80 80" ]] || fail "tiled: $(place)"
+  x mousemove --window "$window" 40 40 click 3
+  poll 3 eval '[[ $(place) == *" 467 148" ]]' || fail "the options view tiled: $(place)"
+}
+
 # What a screen reader finds over AT-SPI (screen_reader.py); run on a session
 # bus of its own (dbus-run-session).
 screen_reader() {

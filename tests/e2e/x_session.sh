@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs a command on a fresh virtual X server with a window manager, as a
 # desktop session would, and tears both down afterwards.
-# Usage: [X_SCREEN=WxHxDEPTH] x_session.sh COMMAND [ARGS...]   (1024x768x24 unless told)
+# Usage: [X_SCREEN=WxHxDEPTH] [X_WM=COMMAND] x_session.sh COMMAND [ARGS...]
+#        (1024x768x24 and openbox unless told)
 set -euo pipefail
 
 workdir=$(mktemp -d)
@@ -23,12 +24,12 @@ for _ in $(seq 100); do
 done
 export DISPLAY=":$(head -n1 "$workdir/display")" X_SERVER_PID=$x_pid
 
-# Now and then openbox cannot open a display that Xvfb has just reported
+# Now and then a window manager cannot open a display that Xvfb has just reported
 # ready and gives up at once: it is started again. A busy machine (a
 # sanitized build running beside) can take seconds here.
 wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
 for _ in 1 2 3; do
-  openbox --sm-disable >"$workdir/openbox.log" 2>&1 &
+  HOME=$workdir ${X_WM:-openbox --sm-disable} >"$workdir/wm.log" 2>&1 &
   wm_pid=$!
   for _ in $(seq 400); do
     wm_ready && break 2
@@ -37,7 +38,7 @@ for _ in 1 2 3; do
   done
   sleep 0.2
 done
-wm_ready || { cat "$workdir/openbox.log" >&2; echo "x_session: openbox did not start" >&2; exit 1; }
+wm_ready || { cat "$workdir/wm.log" >&2; echo "x_session: the window manager did not start" >&2; exit 1; }
 
 export XDG_RUNTIME_DIR="$workdir/runtime"
 mkdir -m 700 "$XDG_RUNTIME_DIR"

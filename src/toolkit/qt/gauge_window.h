@@ -46,7 +46,8 @@ private:
     void RunTimer(int timer, const TimerOrder& order) override;
     [[noreturn]] void Report(const ErrorReport& error) override;
     void End() override;
-    void Place(const PixelRect& place) override { setGeometry(place.left, place.top, place.width, place.height); }
+    // A fixed size: tiling window managers float such a window instead of filling the screen with it.
+    void Place(const PixelRect& place) override { setFixedSize(place.width, place.height), move(place.left, place.top); }
     void FollowPanel() override;
     void Repaint() override { update(); }
     void ShowCursor(MousePointer pointer) override;
