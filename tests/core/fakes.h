@@ -88,12 +88,13 @@ struct FakeAutostart final : AutostartStore {
 
 struct FakeDesktop final : Desktop {
     int topWindowCalls = 0, clipboardClears = 0;
+    bool clipboardHeld = false;  // open in another program
     std::vector<RoundRectRegion> regions;
     std::vector<std::string> messages;
     RunningExecutable executable{"C:\\Tools", "Gauge", '\\'};
     void TopWindow() override { ++topWindowCalls; }
     void SetWindowRgn(const RoundRectRegion& region) override { regions.push_back(region); }
-    void ClearClipboard() override { ++clipboardClears; }
+    bool ClearClipboard() override { return !clipboardHeld && ++clipboardClears; }
     void ShowMessage(std::string_view text) override { messages.emplace_back(text); }
     RunningExecutable Executable() override { return executable; }
 };

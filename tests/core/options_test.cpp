@@ -84,6 +84,10 @@ TEST_F(Options, CleanUpEmptiesTheClipboardAndTouchesNothingElse) {
         EXPECT_EQ(std::tuple(f.form.SweepCount, f.form.SecZ, f.form.Timer2.Enabled()), std::tuple(sweep, needle, true));
     }
     EXPECT_TRUE(f.settings.writes.empty());
+    f.form.MouseDown(1, 0, 500, 500);
+    f.desktop.clipboardHeld = true;
+    f.form.cmd_clear_Click();
+    EXPECT_EQ(f.form.Label3.Caption, kCreditLine);  // not emptied: nothing claimed
 }
 
 // What each click says, which buttons stay (starting from both visible), and the entry's command.

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <future>
 #include <string>
+#include <thread>
 
 #include "command.h"
 #include "fakes.h"
@@ -52,6 +54,13 @@ TEST(Registry, RunKeyAndSettingsAreWhatRegSees) {
         const std::string listed = RegQuery(kRunKey, "Zeltavor");
         EXPECT_NE(listed.find(shown), std::string::npos) << listed;
     }
+    const std::wstring folder = L"C:\\\u041c\u0435\u0441\u0441\u00e4 \u6e2c\u5b9a";  // Cyrillic, CJK: beyond the ANSI code page
+    ASSERT_TRUE(run.Write("Zeltavor", WideToUtf8(folder + L"\\Gauge")));
+    wchar_t stored[MAX_PATH] = {};
+    DWORD bytes = sizeof stored;
+    RegGetValueW(HKEY_CURRENT_USER, Utf8ToWide(kRunKey).c_str(), L"Zeltavor", RRF_RT_REG_SZ, nullptr, stored, &bytes);
+    EXPECT_EQ(std::wstring(stored), L'"' + folder + L"\\Gauge\"");
+    EXPECT_FALSE(run.Write("Zeltavor", "C:\\" + std::string(MAX_PATH, 'a') + "\\Gauge"));  // nothing starts from there
     EXPECT_TRUE(run.Exists("Zeltavor"));
     EXPECT_TRUE(run.Remove("Zeltavor"));
     EXPECT_FALSE(run.Exists("Zeltavor"));
@@ -72,6 +81,25 @@ TEST(Registry, RunKeyAndSettingsAreWhatRegSees) {
     RegCloseKey(key);
     EXPECT_FALSE(store.Read("MEM-Test", "Optionen", "Monis"));
     RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\MEM-Test");
+}
+
+// Held open by another thread, as by another program, the clipboard is not
+// reported emptied; once it is free, it is.
+TEST(Clipboard, IsEmptiedOnlyWhenNobodyHoldsItOpen) {
+    std::promise<void> opened, done;
+    std::thread holder([&] {
+        HWND window = CreateWindowW(L"STATIC", nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+        OpenClipboard(window);
+        opened.set_value();
+        done.get_future().wait();
+        CloseClipboard();
+        DestroyWindow(window);
+    });
+    opened.get_future().wait();
+    EXPECT_FALSE(EmptyTheClipboard(nullptr));
+    done.set_value();
+    holder.join();
+    EXPECT_TRUE(EmptyTheClipboard(nullptr));
 }
 
 }  // namespace

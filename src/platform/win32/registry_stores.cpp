@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <optional>
 #include <type_traits>
 
 #include "app/errors.h"
@@ -30,9 +31,23 @@ Key OpenKey(const std::wstring& path, REGSAM access) {
     return Key(RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, access, &handle) == ERROR_SUCCESS ? handle : nullptr);
 }
 
-Key OpenRunKey(REGSAM access) {
-    HKEY handle = nullptr;
-    return Key(RegOpenKeyExA(HKEY_CURRENT_USER, kRunKey, 0, access, &handle) == ERROR_SUCCESS ? handle : nullptr);
+// Text values in UTF-16, as the system keeps them: any folder name fits.
+std::optional<std::wstring> TextValue(HKEY key, const std::wstring& name) {
+    DWORD type = 0, bytes = 0;
+    if (RegQueryValueExW(key, name.c_str(), nullptr, &type, nullptr, &bytes) != ERROR_SUCCESS || type != REG_SZ)
+        return std::nullopt;  // another type than text counts as missing
+    std::wstring value(bytes / sizeof(wchar_t) + 1, L'\0');
+    if (RegQueryValueExW(key, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(value.data()), &bytes) !=
+        ERROR_SUCCESS)
+        return std::nullopt;
+    value.resize(bytes / sizeof(wchar_t));
+    while (!value.empty() && value.back() == L'\0') value.pop_back();
+    return value;
+}
+
+LONG SetTextValue(HKEY key, const std::wstring& name, const std::wstring& value) {
+    return RegSetValueExW(key, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                          static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
 }
 
 }  // namespace
@@ -40,18 +55,8 @@ Key OpenRunKey(REGSAM access) {
 std::optional<std::string> RegistrySettingsStore::Read(std::string_view application, std::string_view section,
                                                        std::string_view key) {
     const Key handle = OpenKey(SettingsKey(application, section), KEY_QUERY_VALUE);
-    if (!handle) return std::nullopt;
-    const std::wstring name = Utf8ToWide(key);
-    DWORD type = 0, bytes = 0;
-    if (RegQueryValueExW(handle.get(), name.c_str(), nullptr, &type, nullptr, &bytes) != ERROR_SUCCESS || type != REG_SZ)
-        return std::nullopt;  // another type than text counts as missing
-    std::wstring value(bytes / sizeof(wchar_t) + 1, L'\0');
-    if (RegQueryValueExW(handle.get(), name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(value.data()), &bytes) !=
-        ERROR_SUCCESS)
-        return std::nullopt;
-    value.resize(bytes / sizeof(wchar_t));
-    while (!value.empty() && value.back() == L'\0') value.pop_back();
-    return WideToUtf8(value);
+    const auto value = handle ? TextValue(handle.get(), Utf8ToWide(key)) : std::nullopt;
+    return value ? std::optional(WideToUtf8(*value)) : std::nullopt;
 }
 
 void RegistrySettingsStore::Write(std::string_view application, std::string_view section, std::string_view key,
@@ -62,10 +67,7 @@ void RegistrySettingsStore::Write(std::string_view application, std::string_view
                                   nullptr);
     if (result == ERROR_SUCCESS) {
         const Key handle(created);
-        const std::wstring data = Utf8ToWide(value);
-        result = RegSetValueExW(handle.get(), Utf8ToWide(key).c_str(), 0, REG_SZ,
-                                reinterpret_cast<const BYTE*>(data.c_str()),
-                                static_cast<DWORD>((data.size() + 1) * sizeof(wchar_t)));
+        result = SetTextValue(handle.get(), Utf8ToWide(key), Utf8ToWide(value));
         RegFlushKey(handle.get());
     }
     if (result != ERROR_SUCCESS)
@@ -73,23 +75,26 @@ void RegistrySettingsStore::Write(std::string_view application, std::string_view
                                    " gespeichert werden: " + ErrorText(static_cast<unsigned long>(result)) + ".");
 }
 
+// Written is what reads back the same; from a path longer than MAX_PATH no
+// process can be started at logon.
 bool RunKeyAutostart::Write(std::string_view name, std::string_view command) {
-    const Key handle = OpenRunKey(kRunKeyAccess);
+    const Key handle = OpenKey(Utf8ToWide(kRunKey), kRunKeyAccess);
     if (!handle) return false;
-    std::string data = Utf8ToAnsi(command);
-    if (data.find(' ') != std::string::npos) data = '"' + data + '"';
-    return RegSetValueExA(handle.get(), Utf8ToAnsi(name).c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(data.c_str()),
-                          static_cast<DWORD>(data.size() + 1)) == ERROR_SUCCESS;
+    std::wstring data = Utf8ToWide(command);
+    if (data.size() >= MAX_PATH) return false;
+    if (data.find(L' ') != std::wstring::npos) data = L'"' + data + L'"';
+    const std::wstring value = Utf8ToWide(name);
+    return SetTextValue(handle.get(), value, data) == ERROR_SUCCESS && TextValue(handle.get(), value) == data;
 }
 
 bool RunKeyAutostart::Remove(std::string_view name) {
-    const Key handle = OpenRunKey(kRunKeyAccess);
-    return handle && RegDeleteValueA(handle.get(), Utf8ToAnsi(name).c_str()) == ERROR_SUCCESS;
+    const Key handle = OpenKey(Utf8ToWide(kRunKey), kRunKeyAccess);
+    return handle && RegDeleteValueW(handle.get(), Utf8ToWide(name).c_str()) == ERROR_SUCCESS;
 }
 
 bool RunKeyAutostart::Exists(std::string_view name) {
-    const Key handle = OpenRunKey(KEY_QUERY_VALUE);
-    return handle && RegQueryValueExA(handle.get(), Utf8ToAnsi(name).c_str(), nullptr, nullptr, nullptr, nullptr) ==
+    const Key handle = OpenKey(Utf8ToWide(kRunKey), KEY_QUERY_VALUE);
+    return handle && RegQueryValueExW(handle.get(), Utf8ToWide(name).c_str(), nullptr, nullptr, nullptr, nullptr) ==
                          ERROR_SUCCESS;
 }
 

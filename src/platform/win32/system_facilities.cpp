@@ -48,4 +48,14 @@ RunningExecutable RunningProgram() {
     return {WideToUtf8(folder), WideToUtf8(name), '\\'};
 }
 
+bool EmptyTheClipboard(HWND owner) {
+    for (int attempt = 0; attempt < 10; ++attempt, Sleep(10)) {
+        if (!OpenClipboard(owner)) continue;
+        const bool emptied = EmptyClipboard();
+        CloseClipboard();
+        return emptied;
+    }
+    return false;
+}
+
 }  // namespace zeltavor::win32_platform

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <windows.h>
+
 #include "app/platform.h"
 
 // The Windows calls behind the gauge's readings and the F12 key.
@@ -23,6 +25,10 @@ public:
 
 // Where this program's file is: its folder and its name without extension.
 RunningExecutable RunningProgram();
+
+// Another program may hold the clipboard open for a moment: it is asked for
+// a tenth of a second. True when the clipboard is empty now.
+bool EmptyTheClipboard(HWND owner);
 
 // The decimal separator of the user's regional settings.
 NumberLocale UserNumberLocale();

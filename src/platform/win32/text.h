@@ -9,7 +9,6 @@ namespace zeltavor::win32_platform {
 
 std::wstring Utf8ToWide(std::string_view text);
 std::string WideToUtf8(std::wstring_view text);
-std::string Utf8ToAnsi(std::string_view text);
 std::string AnsiToUtf8(std::string_view text);
 // The system's message for an error code, in one line.
 std::string ErrorText(unsigned long code);

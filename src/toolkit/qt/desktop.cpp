@@ -24,7 +24,10 @@ void GaugeWindow::FollowOutline() {
     outline_.reset();
 }
 
-void GaugeWindow::ClearClipboard() { QGuiApplication::clipboard()->clear(QClipboard::Clipboard); }
+bool GaugeWindow::ClearClipboard() {
+    QGuiApplication::clipboard()->clear(QClipboard::Clipboard);
+    return true;  // X11 lets nobody hold it
+}
 
 void GaugeWindow::ShowMessage(std::string_view text) {
     QMessageBox box(QMessageBox::NoIcon, ToQString(form().Caption),

@@ -38,7 +38,7 @@ private:
     // Desktop
     void TopWindow() override;
     void SetWindowRgn(const RoundRectRegion& region) override;
-    void ClearClipboard() override;
+    bool ClearClipboard() override;
     void ShowMessage(std::string_view text) override;
     RunningExecutable Executable() override;
 

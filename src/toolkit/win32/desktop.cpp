@@ -16,11 +16,7 @@ void GaugeWindow::SetWindowRgn(const RoundRectRegion& region) {
     ::SetWindowRgn(handle_, outline, TRUE);
 }
 
-void GaugeWindow::ClearClipboard() {
-    if (!OpenClipboard(handle_)) return;
-    EmptyClipboard();
-    CloseClipboard();
-}
+bool GaugeWindow::ClearClipboard() { return win32_platform::EmptyTheClipboard(handle_); }
 
 void GaugeWindow::ShowMessage(std::string_view text) {
     MessageBoxW(handle_, win32_platform::Utf8ToWide(text).c_str(), win32_platform::Utf8ToWide(events_.form().Caption).c_str(),
