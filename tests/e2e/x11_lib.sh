@@ -35,7 +35,7 @@ place() { xdotool getwindowgeometry --shell "${1:-$window}" | awk -F= '{v[$1] = 
 at_place() { [[ $(place) == "$1" ]]; }
 becomes() { poll 3 at_place "$1" || fail "the window stands at $(place), not at $1"; }
 property() { xprop -notype -id "${2:-$window}" "$1" | sed -n 's/^[^=]* = //p'; }
-mapped() { xwininfo -id "$1" 2>/dev/null | grep -q IsViewable; }
+mapped() { [[ -n $1 ]] && xwininfo -id "$1" 2>/dev/null | grep -q IsViewable; }  # without an id xwininfo waits for a click
 # The screen's pixels in an area: one "X,Y: (R,G,B) …" line each, as ImageMagick writes them.
 shot() { import -silent -window root -crop "$3x$4+$1+$2" -depth 8 txt:- > "$scratch/$5"; }
 pixel() { awk -v at="$2,$3:" '$1 == at {print $2; exit}' "$scratch/$1"; }

@@ -2,6 +2,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <utility>
 
 #include "gauge_window.h"
 #include "window_outline.h"
@@ -20,18 +21,14 @@ void GaugeWindow::SetWindowRgn(const RoundRectRegion& region) {
 }
 
 void GaugeWindow::FollowOutline() {
-    if (outline_) SetOutline(*this, *outline_);
-    outline_.reset();
+    if (const auto region = std::exchange(outline_, std::nullopt)) SetOutline(*this, *region);
 }
 
-bool GaugeWindow::ClearClipboard() {
-    QGuiApplication::clipboard()->clear(QClipboard::Clipboard);
-    return true;  // X11 lets nobody hold it
-}
+// X11 lets nobody hold the clipboard.
+bool GaugeWindow::ClearClipboard() { return QGuiApplication::clipboard()->clear(QClipboard::Clipboard), true; }
 
 void GaugeWindow::ShowMessage(std::string_view text) {
-    QMessageBox box(QMessageBox::NoIcon, ToQString(form().Caption),
-                    ToQString(text), QMessageBox::Ok, this);
+    QMessageBox box(QMessageBox::NoIcon, ToQString(form().Caption), ToQString(text), QMessageBox::Ok, this);
     box.exec();
 }
 

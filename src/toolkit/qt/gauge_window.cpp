@@ -101,21 +101,23 @@ void GaugeWindow::keyPressEvent(QKeyEvent* event) {
     forwardingKey_ = false;
 }
 
+// A fixed size, so that tiling window managers float the window. The window
+// manager learns it before the new size, or would hold the window to the old.
+void GaugeWindow::Place(const PixelRect& place) {
+    const QSize size(place.width, place.height);
+    windowHandle()->setMinimumSize(size), windowHandle()->setMaximumSize(size);
+    setGeometry(place.left, place.top, place.width, place.height);
+}
+
 void GaugeWindow::RunTimer(int timer, const TimerOrder& order) {
     QTimer& qtimer = timer == 1 ? timer1_ : timer2_;
-    if (order.run)
-        qtimer.start(order.interval);
-    else
-        qtimer.stop();
+    order.run ? qtimer.start(order.interval) : qtimer.stop();
 }
 
-void GaugeWindow::End() {
-    close();
-    QCoreApplication::quit();  // also ends a message box that is open
-}
+// Quitting also ends a message box that is open.
+void GaugeWindow::End() { close(), QCoreApplication::quit(); }
 
 void GaugeWindow::ShowCursor(MousePointer pointer) { setCursor(CursorOf(pointer)); }
-
 void GaugeWindow::AnnounceReading() { GaugeAccessible::AnnounceReading(*this); }
 
 // A runtime error is reported and ends the program; at a logout nobody is
@@ -189,21 +191,14 @@ QPointF GaugeWindow::InWindow(const QMouseEvent& event) const {
     return event.globalPosition() - QPointF(place.left, place.top);
 }
 
-void GaugeWindow::mousePressEvent(QMouseEvent* event) {
-    const QPointF at = InWindow(*event);
-    Apply(events_.Press(ButtonCode(event->button()), at.x(), at.y()));
+void GaugeWindow::Mouse(Changes (FormEvents::*handler)(int, double, double), const QMouseEvent& event,
+                        Qt::MouseButtons buttons) {
+    Apply((events_.*handler)(ButtonCode(buttons), InWindow(event).x(), InWindow(event).y()));
 }
 
-void GaugeWindow::mouseMoveEvent(QMouseEvent* event) {
-    const QPointF at = InWindow(*event);
-    Apply(events_.Move(ButtonCode(event->buttons()), at.x(), at.y()));
-}
-
-void GaugeWindow::mouseReleaseEvent(QMouseEvent* event) {
-    const QPointF at = InWindow(*event);
-    Apply(events_.Release(ButtonCode(event->button()), at.x(), at.y()));
-}
-
+void GaugeWindow::mousePressEvent(QMouseEvent* event) { Mouse(&FormEvents::Press, *event, event->button()); }
+void GaugeWindow::mouseMoveEvent(QMouseEvent* event) { Mouse(&FormEvents::Move, *event, event->buttons()); }
+void GaugeWindow::mouseReleaseEvent(QMouseEvent* event) { Mouse(&FormEvents::Release, *event, event->button()); }
 void GaugeWindow::mouseDoubleClickEvent(QMouseEvent* event) {
     const QPointF at = InWindow(*event);
     Apply(events_.DoubleClick(at.x(), at.y()));

@@ -46,8 +46,7 @@ private:
     void RunTimer(int timer, const TimerOrder& order) override;
     [[noreturn]] void Report(const ErrorReport& error) override;
     void End() override;
-    // A fixed size: tiling window managers float such a window instead of filling the screen with it.
-    void Place(const PixelRect& place) override { setFixedSize(place.width, place.height), move(place.left, place.top); }
+    void Place(const PixelRect& place) override;
     void FollowPanel() override;
     void Repaint() override { update(); }
     void ShowCursor(MousePointer pointer) override;
@@ -57,6 +56,8 @@ private:
     void FollowOutline();
     void Apply(const Changes& changes) { ApplyChanges(changes, *this); }
     QPointF InWindow(const QMouseEvent& event) const;
+    // A mouse event at its place in the window, with the handlers' button codes.
+    void Mouse(Changes (FormEvents::*handler)(int, double, double), const QMouseEvent& event, Qt::MouseButtons buttons);
 
     FormEvents events_;
     QSize sizeGiven_;                            // as the window manager last confirmed it

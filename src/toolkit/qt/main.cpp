@@ -1,16 +1,11 @@
 #include <QApplication>
 
-#include "drives.h"
 #include "gauge_window.h"
-#include "key_state.h"
-#include "memory_status.h"
+#include "linux_facilities.h"
 #include "process_start.h"
 #include "qt_screen.h"
-#include "settings_store.h"
-#include "system_facilities.h"
 #include "termination_signals.h"
 #include "x_connection_loss.h"
-#include "xdg_autostart.h"
 
 int main(int argc, char** argv) {
     if (const auto status = zeltavor::linux_platform::EndBeforeTheWindow(argc, argv)) return *status;
@@ -19,14 +14,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     zeltavor::qt::EndQuietlyWhenTheXServerGoes();
     zeltavor::qt::QtScreen screen;
-    zeltavor::linux_platform::LinuxMemoryStatus memory;
-    zeltavor::linux_platform::LinuxDrives drives;
-    zeltavor::linux_platform::X11KeyState keys;
-    // The same folder as the autostart entry's, whatever Qt would make of the environment.
-    zeltavor::linux_platform::QtSettingsStore settings(QString::fromStdString(zeltavor::linux_platform::ConfigHome()));
-    zeltavor::linux_platform::XdgAutostart autostart;
-    zeltavor::Platform platform{screen, memory, drives, keys, settings, autostart,
-                                zeltavor::linux_platform::SystemNumberLocale()};
+    zeltavor::linux_platform::LinuxFacilities facilities;
+    zeltavor::Platform platform = facilities.With(screen);
 
     zeltavor::qt::GaugeWindow window(platform);
     screen.SetWindow(window);

@@ -10,8 +10,6 @@ namespace {
 const QScreen& Primary() { return *QGuiApplication::primaryScreen(); }
 }  // namespace
 
-QtScreen::QtScreen() { Measure(Primary()); }
-
 // Qt works the density out anew at each question, and the core asks several
 // times a tick: it is measured when the window comes to another monitor.
 void QtScreen::SetWindow(QWidget& window) {

@@ -10,7 +10,6 @@ namespace zeltavor::qt {
 // monitor the window stands on.
 class QtScreen final : public Screen {
 public:
-    QtScreen();
     // The window whose monitor gives the density from now on; its native
     // window is made here, so that a move to another monitor is followed.
     void SetWindow(QWidget& window);
