@@ -3,9 +3,7 @@
 
 #include <future>
 #include <string>
-#include <thread>
 
-#include "command.h"
 #include "fakes.h"
 #include "registry_stores.h"
 #include "system_facilities.h"
@@ -14,9 +12,12 @@
 namespace zeltavor::win32_platform {
 namespace {
 
-// What the system's own reg.exe prints for a query (Wine has one too).
-std::string RegQuery(const std::string& key, const char* value) {
-    return testing::CommandOutput("reg query \"HKCU\\" + key + "\" /v " + value + " 2>&1");
+// A text value under HKEY_CURRENT_USER as the system's own call reads it.
+std::wstring TextAt(const std::string& key, const wchar_t* value) {
+    wchar_t text[1024] = {};
+    DWORD bytes = sizeof text;
+    RegGetValueW(HKEY_CURRENT_USER, Utf8ToWide(key).c_str(), value, RRF_RT_REG_SZ, nullptr, text, &bytes);
+    return text;
 }
 
 // Each figure next to what the system reports by another route.
@@ -48,18 +49,12 @@ TEST(Win32Facilities, FiguresAreWhatTheSystemReports) {
 TEST(Registry, RunKeyAndSettingsAreWhatRegSees) {
     RunKeyAutostart run;
     run.Remove("Zeltavor");
-    for (const auto& [command, shown] : {std::pair{"C:\\Tools\\Gauge", "REG_SZ    C:\\Tools\\Gauge"},
-                                         {"C:\\Mess Werk\\Gauge", "REG_SZ    \"C:\\Mess Werk\\Gauge\""}}) {
-        ASSERT_TRUE(run.Write("Zeltavor", command));
-        const std::string listed = RegQuery(kRunKey, "Zeltavor");
-        EXPECT_NE(listed.find(shown), std::string::npos) << listed;
+    // Cyrillic and CJK, beyond the ANSI code page, and a blank: quoted.
+    const std::wstring folder = L"C:\\\u041c\u0435\u0441\u0441\u00e4 \u6e2c\u5b9a", plain = L"C:\\Tools\\Gauge";
+    for (const auto& [command, stored] : {std::pair{plain, plain}, {folder + L"\\Gauge", L'"' + folder + L"\\Gauge\""}}) {
+        ASSERT_TRUE(run.Write("Zeltavor", WideToUtf8(command)));
+        EXPECT_EQ(TextAt(kRunKey, L"Zeltavor"), stored);
     }
-    const std::wstring folder = L"C:\\\u041c\u0435\u0441\u0441\u00e4 \u6e2c\u5b9a";  // Cyrillic, CJK: beyond the ANSI code page
-    ASSERT_TRUE(run.Write("Zeltavor", WideToUtf8(folder + L"\\Gauge")));
-    wchar_t stored[MAX_PATH] = {};
-    DWORD bytes = sizeof stored;
-    RegGetValueW(HKEY_CURRENT_USER, Utf8ToWide(kRunKey).c_str(), L"Zeltavor", RRF_RT_REG_SZ, nullptr, stored, &bytes);
-    EXPECT_EQ(std::wstring(stored), L'"' + folder + L"\\Gauge\"");
     EXPECT_FALSE(run.Write("Zeltavor", "C:\\" + std::string(MAX_PATH, 'a') + "\\Gauge"));  // nothing starts from there
     EXPECT_TRUE(run.Exists("Zeltavor"));
     EXPECT_TRUE(run.Remove("Zeltavor"));
@@ -73,7 +68,7 @@ TEST(Registry, RunKeyAndSettingsAreWhatRegSees) {
         store.Write("MEM-Test", "Optionen", "txtHeight", text);
         EXPECT_EQ(store.Read("MEM-Test", "Optionen", "txtHeight"), std::optional<std::string>(text)) << text;
     }
-    EXPECT_NE(RegQuery("Software\\MEM-Test\\Optionen", "txtHeight").find("REG_SZ    \"q\""), std::string::npos);
+    EXPECT_EQ(TextAt("Software\\MEM-Test\\Optionen", L"txtHeight"), L"\"q\"");
     HKEY key = nullptr;  // a value of another type, set by hand, counts as missing
     ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\MEM-Test\\Optionen", 0, KEY_SET_VALUE, &key), 0);
     const DWORD number = 7;
@@ -83,23 +78,15 @@ TEST(Registry, RunKeyAndSettingsAreWhatRegSees) {
     RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\MEM-Test");
 }
 
-// Held open by another thread, as by another program, the clipboard is not
+// Held open by another window, as by another program, the clipboard is not
 // reported emptied; once it is free, it is.
 TEST(Clipboard, IsEmptiedOnlyWhenNobodyHoldsItOpen) {
-    std::promise<void> opened, done;
-    std::thread holder([&] {
-        HWND window = CreateWindowW(L"STATIC", nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
-        OpenClipboard(window);
-        opened.set_value();
-        done.get_future().wait();
-        CloseClipboard();
-        DestroyWindow(window);
-    });
-    opened.get_future().wait();
-    EXPECT_FALSE(EmptyTheClipboard(nullptr));
-    done.set_value();
-    holder.join();
+    HWND holder = CreateWindowW(L"STATIC", nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+    ASSERT_TRUE(OpenClipboard(holder));
+    EXPECT_FALSE(std::async(std::launch::async, [] { return EmptyTheClipboard(nullptr); }).get());
+    CloseClipboard();
     EXPECT_TRUE(EmptyTheClipboard(nullptr));
+    DestroyWindow(holder);
 }
 
 }  // namespace
