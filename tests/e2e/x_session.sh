@@ -29,7 +29,7 @@ export DISPLAY=":$(head -n1 "$workdir/display")" X_SERVER_PID=$x_pid
 # sanitized build running beside) can take seconds here.
 wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
 for _ in 1 2 3; do
-  HOME=$workdir ${X_WM:-openbox --sm-disable} >"$workdir/wm.log" 2>&1 &
+  HOME=$workdir ${X_WM:-openbox --sm-disable} >"$workdir/wm.log" 2>&1 &  # its log, too
   wm_pid=$!
   for _ in $(seq 400); do
     wm_ready && break 2
@@ -40,6 +40,7 @@ for _ in 1 2 3; do
 done
 wm_ready || { cat "$workdir/wm.log" >&2; echo "x_session: the window manager did not start" >&2; exit 1; }
 
-export XDG_RUNTIME_DIR="$workdir/runtime"
-mkdir -m 700 "$XDG_RUNTIME_DIR"
+# Nothing a session's programs write (caches, logs) goes into the user's home.
+export XDG_RUNTIME_DIR="$workdir/runtime" HOME="$workdir/home"
+mkdir -m 700 "$XDG_RUNTIME_DIR" "$HOME"
 "$@"

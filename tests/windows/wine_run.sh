@@ -19,6 +19,7 @@ program=$1
 shift
 export WINEPREFIX=${WINEPREFIX:-$(cd "$(dirname "$program")" && pwd)/wine-prefix}
 export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="  # no Mono or Gecko installers on first start
+# No Mono or Gecko installers on first start, and no menu entries written into $HOME.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 [[ -d $WINEPREFIX ]] || "$wine" wineboot --init >/dev/null 2>&1
 exec "$wine" "$program" "$@"
