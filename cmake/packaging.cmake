@@ -4,14 +4,18 @@ include(GNUInstallDirs)
 # Debian wants these beside every package's files.
 set(doc ${CMAKE_INSTALL_DATADIR}/doc/zeltavor)
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright DESTINATION ${doc})
+configure_file(${PROJECT_SOURCE_DIR}/packaging/changelog.in ${CMAKE_BINARY_DIR}/changelog @ONLY)
+configure_file(${PROJECT_SOURCE_DIR}/packaging/zeltavor.1.in ${CMAKE_BINARY_DIR}/zeltavor.1 @ONLY)
 set(changelog ${CMAKE_BINARY_DIR}/changelog.gz)
+set(news ${CMAKE_BINARY_DIR}/NEWS.gz)
 set(manual ${CMAKE_BINARY_DIR}/zeltavor.1.gz)
-add_custom_command(OUTPUT ${changelog} ${manual}
-  COMMAND gzip -n -9 -c ${PROJECT_SOURCE_DIR}/packaging/changelog > ${changelog}
-  COMMAND gzip -n -9 -c ${PROJECT_SOURCE_DIR}/packaging/zeltavor.1 > ${manual}
-  DEPENDS ${PROJECT_SOURCE_DIR}/packaging/changelog ${PROJECT_SOURCE_DIR}/packaging/zeltavor.1)
-add_custom_target(debian_documents ALL DEPENDS ${changelog} ${manual})
-install(FILES ${changelog} DESTINATION ${doc})
+add_custom_command(OUTPUT ${changelog} ${news} ${manual}
+  COMMAND gzip -n -9 -c ${CMAKE_BINARY_DIR}/changelog > ${changelog}
+  COMMAND gzip -n -9 -c ${PROJECT_SOURCE_DIR}/NEWS > ${news}
+  COMMAND gzip -n -9 -c ${CMAKE_BINARY_DIR}/zeltavor.1 > ${manual}
+  DEPENDS ${CMAKE_BINARY_DIR}/changelog ${PROJECT_SOURCE_DIR}/NEWS ${CMAKE_BINARY_DIR}/zeltavor.1)
+add_custom_target(debian_documents ALL DEPENDS ${changelog} ${news} ${manual})
+install(FILES ${changelog} ${news} DESTINATION ${doc})
 install(FILES ${manual} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
 set(CPACK_GENERATOR DEB)
