@@ -12,10 +12,11 @@ prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 cmake --install "$build" --prefix "$prefix" >/dev/null
 [[ -x $prefix/bin/zeltavor ]] || { echo "no program in bin/"; exit 1; }
-desktop-file-validate "$prefix/share/applications/de.zeltavor.Zeltavor.desktop"
-appstreamcli validate --no-net "$prefix/share/metainfo/de.zeltavor.Zeltavor.metainfo.xml"
+complaints=$(desktop-file-validate "$prefix/share/applications/de.zeltavor.zeltavor.desktop" 2>&1
+  appstreamcli validate --no-net --pedantic "$prefix/share/metainfo/de.zeltavor.zeltavor.metainfo.xml" | grep -E '^[EWIP]:' || true)
+[[ -z $complaints ]] || { echo "$complaints"; exit 1; }
 for size in 16 32 48 64 128 256; do
-  icon=$prefix/share/icons/hicolor/${size}x${size}/apps/de.zeltavor.Zeltavor.png
+  icon=$prefix/share/icons/hicolor/${size}x${size}/apps/de.zeltavor.zeltavor.png
   [[ $(identify -format '%wx%h' "$icon") == "${size}x${size}" ]] || { echo "$icon is not ${size}x${size}"; exit 1; }
 done
 
@@ -30,7 +31,7 @@ root=$prefix/root
 mkdir -p "$root/var/lib/dpkg/info" "$root/var/lib/dpkg/updates" && touch "$root/var/lib/dpkg/status"
 dpkg=(dpkg --root="$root" --force-not-root --force-depends --force-script-chrootless --log=/dev/null)
 "${dpkg[@]}" -i "$package" >/dev/null 2>&1
-command=$(sed -n 's/^Exec=//p' "$root/usr/share/applications/de.zeltavor.Zeltavor.desktop")
+command=$(sed -n 's/^Exec=//p' "$root/usr/share/applications/de.zeltavor.zeltavor.desktop")
 XDG_CONFIG_HOME=$prefix "$root/usr/bin/$command" &
 gauge=$!
 started=no
@@ -41,6 +42,6 @@ done
 kill "$gauge"; wait "$gauge" || true
 [[ $started == yes ]] || { echo "the menu entry's command ($command) showed no window"; exit 1; }
 "${dpkg[@]}" -r zeltavor >/dev/null
-for file in usr/bin/zeltavor usr/share/applications/de.zeltavor.Zeltavor.desktop; do
+for file in usr/bin/zeltavor usr/share/applications/de.zeltavor.zeltavor.desktop; do
   [[ ! -e $root/$file ]] || { echo "/$file is left after removal"; exit 1; }
 done
