@@ -2,6 +2,8 @@
 // folder given on the command line; the build compiles them into the program.
 
 #include <QConicalGradient>
+#include <QBuffer>
+#include <QDataStream>
 #include <QDir>
 #include <QFile>
 #include <QtEndian>
@@ -13,6 +15,7 @@
 #include <QRadialGradient>
 #include <QtMath>
 #include <cstdio>
+#include <vector>
 
 namespace {
 
@@ -222,6 +225,30 @@ bool WriteRawBgra(const QImage& image, const QString& path) {
     return file.error() == QFile::NoError;
 }
 
+// The Windows program's icon in the sizes Explorer, the taskbar and the
+// title bar ask for, each image a PNG (Windows Vista on). Qt's writer stores
+// one size only, and bytes it never set among them.
+bool WriteIconFile(const std::vector<int>& sizes, const QString& path) {
+    std::vector<QByteArray> images(sizes.size());
+    for (std::size_t i = 0; i < sizes.size(); ++i) {
+        QBuffer buffer(&images[i]);
+        if (!buffer.open(QIODevice::WriteOnly) || !Icon(sizes[i]).save(&buffer, "PNG")) return false;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    QDataStream out(&file);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out << quint16(0) << quint16(1) << quint16(sizes.size());  // an icon, this many images
+    quint32 offset = 6 + 16 * sizes.size();
+    for (std::size_t i = 0; i < sizes.size(); ++i) {  // 256 is written as 0
+        out << quint8(sizes[i] % 256) << quint8(sizes[i] % 256) << quint8(0) << quint8(0) << quint16(1) << quint16(32)
+            << quint32(images[i].size()) << quint32(offset);
+        offset += images[i].size();
+    }
+    for (const QByteArray& image : images) out.writeRawData(image.constData(), static_cast<int>(image.size()));
+    return out.status() == QDataStream::Ok && file.error() == QFile::NoError;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -252,7 +279,7 @@ int main(int argc, char** argv) {
             return 1;
         }
     }
-    if (!Icon().save(out.filePath("icon.ico"), "ICO")) {
+    if (!WriteIconFile({16, 24, 32, 48, 256}, out.filePath("icon.ico"))) {
         std::fprintf(stderr, "draw_pictures: cannot write icon.ico\n");
         return 1;
     }
