@@ -81,7 +81,9 @@ primary_on_the_right() {
 outline_after_the_size() {
   local traced=":$((${DISPLAY#:} + 50))"
   # Some distributions rename it: glibc has an xtrace of its own.
-  "$(command -v xtrace-x11 xtrace_x11 xtrace | head -1)" -n -k -o "$scratch/trace" -d "$DISPLAY" -D "$traced" >/dev/null 2>&1 &
+  local xtrace; xtrace=$(command -v xtrace-x11 xtrace_x11 xtrace | head -1)
+  [[ -n $xtrace ]] || { fail "xtrace (X11) is not installed"; return; }
+  "$xtrace" -n -k -o "$scratch/trace" -d "$DISPLAY" -D "$traced" >/dev/null 2>&1 &
   local tracer=$!
   poll 5 xdpyinfo -display "$traced" >/dev/null 2>&1
   DISPLAY=$traced start
