@@ -20,7 +20,6 @@ std::string DisplayNamed() {
 std::optional<std::string> WhyNotDrawable(Display& display) {
     const int depth = DefaultDepth(&display, DefaultScreen(&display));
     const int kind = DefaultVisual(&display, DefaultScreen(&display))->c_class;
-    XCloseDisplay(&display);
     if (depth >= 15 && (kind == TrueColor || kind == DirectColor)) return std::nullopt;
     return "zeltavor: der X-Server (" + DisplayNamed() + ") zeigt " + std::to_string(depth) +
            " Bit Farbtiefe ohne Echtfarben; das Programm braucht mindestens 16 Bit – bitte den X-Server "
@@ -43,7 +42,11 @@ std::optional<std::string> WhyNoXServer() {
     char reason[512] = {};
     const ssize_t length = ::read(channel[0], reason, sizeof reason - 1);
     ::close(channel[0]);
-    if (display != nullptr) return WhyNotDrawable(*display);
+    if (display != nullptr) {
+        const auto why = WhyNotDrawable(*display);
+        XCloseDisplay(display);
+        return why;
+    }
     std::string refusal(reason, length > 0 ? static_cast<std::size_t>(length) : 0);
     while (!refusal.empty() && std::isspace(static_cast<unsigned char>(refusal.back()))) refusal.pop_back();
     return NoXServerLine(refusal);

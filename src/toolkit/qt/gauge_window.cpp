@@ -193,7 +193,8 @@ QPointF GaugeWindow::InWindow(const QMouseEvent& event) const {
 
 void GaugeWindow::Mouse(Changes (FormEvents::*handler)(int, double, double), const QMouseEvent& event,
                         Qt::MouseButtons buttons) {
-    Apply((events_.*handler)(ButtonCode(buttons), InWindow(event).x(), InWindow(event).y()));
+    const QPointF at = InWindow(event);
+    Apply((events_.*handler)(ButtonCode(buttons), at.x(), at.y()));
 }
 
 void GaugeWindow::mousePressEvent(QMouseEvent* event) { Mouse(&FormEvents::Press, *event, event->button()); }
