@@ -79,18 +79,19 @@ primary_on_the_right() {
 # (mutter): the options view's outline goes out once the window manager has
 # given the window its size, as xtrace sees it on the wire.
 outline_after_the_size() {
-  local traced=":$((${DISPLAY#:} + 50))"
+  local traced=50
+  while [[ -e /tmp/.X11-unix/X$traced ]]; do ((traced++)); done  # a display number nobody has
   # Some distributions rename it: glibc has an xtrace of its own.
   local xtrace; xtrace=$(command -v xtrace-x11 xtrace_x11 xtrace | head -1)
   [[ -n $xtrace ]] || { fail "xtrace (X11) is not installed"; return; }
-  "$xtrace" -n -k -o "$scratch/trace" -d "$DISPLAY" -D "$traced" >/dev/null 2>&1 &
-  local tracer=$!
-  poll 5 xdpyinfo -display "$traced" >/dev/null 2>&1
-  DISPLAY=$traced start
+  "$xtrace" -n -k -o "$scratch/trace" -d "$DISPLAY" -D ":$traced" >/dev/null 2>&1 &
+  helpers+=($!)
+  poll 5 xdpyinfo -display ":$traced" >/dev/null 2>&1 || fail "xtrace serves no display :$traced"
+  DISPLAY=:$traced start
   open_options
   awk '/Event ConfigureNotify.* width=467 height=148/ {given = NR} /Rectangles.*[{]x=0 y=0 w=467 h=148[}]/ {shaped = NR; exit}
     END {exit !(given && shaped > given)}' "$scratch/trace" || fail "the options view's outline went out before its size"
-  kill "$tracer" && rm -f "/tmp/.X11-unix/X${traced#:}"
+  kill "${helpers[@]}" && rm -f "/tmp/.X11-unix/X$traced"
 }
 
 # A tiling window manager (i3) floats the gauge at its own size, in both

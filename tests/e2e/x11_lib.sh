@@ -4,7 +4,8 @@
 set -u
 failed=0
 scratch=$(mktemp -d)
-trap 'end_program; rm -rf "$scratch"; exit "$failed"' EXIT
+helpers=()  # processes a scenario starts beside the program, ended with it
+trap 'end_program; kill "${helpers[@]}" 2>/dev/null; rm -rf "$scratch"; exit "$failed"' EXIT
 
 fail() { echo "FAILED: $*" >&2; failed=1; }
 check() { [[ $1 == "$2" ]] || fail "${3:-check}: got '$1', expected '$2'"; }  # ACTUAL EXPECTED [WHAT]
