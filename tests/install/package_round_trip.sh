@@ -3,8 +3,9 @@
 # entry, theme icons and AppStream record validate; the Debian package has no
 # lintian error, its dependencies are what this system has, it installs into
 # a throw-away root with a package database of its own (the host's stays
-# untouched, and no root is needed), its menu entry's command starts the
-# gauge, and it removes cleanly. Runs on the X server of x_session.sh.
+# untouched, and no root is needed), states one version everywhere, its
+# menu entry's command starts the gauge, and it removes cleanly. Runs on the
+# X server of x_session.sh.
 # Usage: package_round_trip.sh BUILD_DIR
 set -euo pipefail
 build=$1
@@ -31,7 +32,13 @@ root=$prefix/root
 mkdir -p "$root/var/lib/dpkg/info" "$root/var/lib/dpkg/updates" && touch "$root/var/lib/dpkg/status"
 dpkg=(dpkg --root="$root" --force-not-root --force-depends --force-script-chrootless --log=/dev/null)
 "${dpkg[@]}" -i "$package" >/dev/null 2>&1
-command=$(sed -n 's/^Exec=//p' "$root/usr/share/applications/de.zeltavor.zeltavor.desktop")
+entry=$root/usr/share/applications/de.zeltavor.zeltavor.desktop
+version=$("$root/usr/bin/zeltavor" --version)
+for stated in "$(dpkg-deb -f "$package" Version)" "$(sed -n 's/^X-Zeltavor-Version=//p' "$entry")" \
+    "$(grep -o -m1 '<release version="[^"]*' "$root/usr/share/metainfo/de.zeltavor.zeltavor.metainfo.xml" | cut -d'"' -f2)"; do
+  [[ "zeltavor $stated" == "$version" ]] || { echo "the package states version '$stated', the program '$version'"; exit 1; }
+done
+command=$(sed -n 's/^Exec=//p' "$entry")
 XDG_CONFIG_HOME=$prefix "$root/usr/bin/$command" &
 gauge=$!
 started=no
