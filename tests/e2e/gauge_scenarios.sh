@@ -86,7 +86,7 @@ outline_after_the_size() {
   [[ -n $xtrace ]] || { fail "xtrace (X11) is not installed"; return; }
   "$xtrace" -n -k -o "$scratch/trace" -d "$DISPLAY" -D ":$traced" >/dev/null 2>&1 &
   helpers+=($!)
-  poll 5 xdpyinfo -display ":$traced" >/dev/null 2>&1 || fail "xtrace serves no display :$traced"
+  poll 5 xdpyinfo -display ":$traced" >/dev/null 2>&1 || fail "$xtrace serves no display :$traced (is it glibc's function tracer?)"
   DISPLAY=:$traced start
   open_options
   awk '/Event ConfigureNotify.* width=467 height=148/ {given = NR} /Rectangles.*[{]x=0 y=0 w=467 h=148[}]/ {shaped = NR; exit}
