@@ -66,6 +66,8 @@ TEST(Drives, TheSystemDriveIsTheRootFileSystemAsDfShowsIt) {
     ASSERT_TRUE(geometry);
     EXPECT_EQ(std::tuple(geometry->freeClusters, geometry->totalClusters, geometry->bytesPerSector * geometry->sectorsPerCluster),
               std::tuple(19782153u, 66053021u - (60750877u - 19782153u), 4096u));
+    figures.f_blocks = figures.f_bfree = figures.f_bavail = 100;  // empty and without a reserve, as a fresh tmpfs
+    EXPECT_TRUE(GeometryFromStatvfs(figures));
     // More available than free, more free than there is, nothing but the reserve, no fragment size.
     for (const auto& [blocks, free, available, fragment] :
          {std::tuple{100ul, 50ul, 60ul, 4096ul}, {100, 150, 150, 4096}, {100, 100, 0, 4096}, {100, 50, 50, 0}}) {
