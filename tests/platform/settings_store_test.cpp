@@ -23,7 +23,7 @@ protected:
     std::string mounted;
 
     void TearDown() override {
-        if (!mounted.empty()) ::umount(mounted.c_str());
+        if (!mounted.empty()) EXPECT_EQ(::umount(mounted.c_str()), 0) << mounted << " stays mounted";
         mounted.clear();
     }
     void WriteFile(const QByteArray& content) {
@@ -116,9 +116,11 @@ TEST_F(SettingsStoreTest, ARefusedWriteNamesTheFileAndTheReasonAndLosesNothing) 
         ASSERT_NO_FATAL_FAILURE(Mount(folder, options));  // without it the filler would fill a real disk
         QtSettingsStore writer(folder);
         writer.Write("MEM", "Optionen", "MEMTOP", "1000");
-        QFile filler(folder + "/filler");  // leaves less than the room a write needs
         if (std::string(reason) == "schreibgeschützt") MakeReadOnly();
-        else if (filler.open(QIODevice::WriteOnly)) filler.write(QByteArray(96 * 1024, 'x'));
+        else {
+            QFile filler(folder + "/filler");  // leaves less than the room a write needs; closed, or the tmpfs stays busy
+            ASSERT_TRUE(filler.open(QIODevice::WriteOnly) && filler.write(QByteArray(96 * 1024, 'x')) > 0);
+        }
         EXPECT_NE(Refusal(writer).find(reason), std::string::npos) << reason;
         EXPECT_EQ(FileText(file), "[Optionen]\nMEMTOP=1000\n");
         TearDown();
