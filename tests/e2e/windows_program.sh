@@ -25,9 +25,15 @@ views_at() {
   shot "$in" "$in" 1 1 corner
   check "$(pixel corner 0 0)" "$(pixel desktop "$in" "$in")" "round at $1"
   xdotool windowactivate --sync "$window" key Menu  # as the right button does
-  poll 3 eval '[[ $(place) != *" $size $size" ]]' || fail "no options view at $1"
+  local wide=$(((7000 * $1 + 720) / 1440))
+  poll 5 eval '[[ $(place) == *" $wide $size" ]]' || fail "no options view of ${wide}x$size at $1"
+  # Wine paints the controls after the window: the picture waits until none is black.
+  poll 5 options_painted "$1" || fail "the options view at $1 is not painted"
+}
+options_painted() {
   read -r x y width height <<<"$(place)"  # a window manager may keep it on the screen
   import -silent -window root -crop "${width}x$height+$x+$y" +repage "$scratch/$1-options.png"
+  (($(convert "$scratch/$1-options.png" -depth 8 txt:- | grep -c '#000000 ') < width * height / 20))
 }
 # Pixels that differ by more than 15 % between the options view at 96 and
 # the one at DPI scaled down to it, both softened a little: text and edges
