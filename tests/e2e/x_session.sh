@@ -14,6 +14,11 @@ cleanup() {
 }
 trap cleanup EXIT
 
+# Nothing a session's programs write (caches, logs, sockets) goes into the
+# user's home or stays behind in the temporary folder.
+export XDG_RUNTIME_DIR="$workdir/runtime" HOME="$workdir/home" TMPDIR="$workdir/tmp"
+mkdir -m 700 "$XDG_RUNTIME_DIR" "$HOME" "$TMPDIR"
+
 # -displayfd picks a free display number and reports it once the server is up.
 Xvfb -displayfd 3 -screen 0 ${X_SCREEN:-1024x768x24} -nolisten tcp -noreset 3>"$workdir/display" 2>"$workdir/xvfb.log" &
 x_pid=$!
@@ -29,7 +34,7 @@ export DISPLAY=":$(head -n1 "$workdir/display")" X_SERVER_PID=$x_pid
 # sanitized build running beside) can take seconds here.
 wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
 for _ in 1 2 3; do
-  HOME=$workdir ${X_WM:-openbox --sm-disable} >"$workdir/wm.log" 2>&1 &  # its log, too
+  ${X_WM:-openbox --sm-disable} >"$workdir/wm.log" 2>&1 &
   wm_pid=$!
   for _ in $(seq 400); do
     wm_ready && break 2
@@ -40,7 +45,4 @@ for _ in 1 2 3; do
 done
 wm_ready || { cat "$workdir/wm.log" >&2; echo "x_session: the window manager did not start" >&2; exit 1; }
 
-# Nothing a session's programs write (caches, logs) goes into the user's home.
-export XDG_RUNTIME_DIR="$workdir/runtime" HOME="$workdir/home"
-mkdir -m 700 "$XDG_RUNTIME_DIR" "$HOME"
 "$@"
