@@ -80,8 +80,9 @@ TEST(Readings, ShowTheLoadOrTheUsedShareOrNoNumber) {
     EXPECT_EQ(shown().second, "75, %");
     f.drives.geometry = DiskGeometry{1, 4096, 25'000'000, 25'000'000};  // all of it free
     EXPECT_EQ(shown(), std::pair(0.0, std::string(", %")));
-    for (auto failing : {std::optional<DiskGeometry>{}, std::optional(DiskGeometry{1, 4096, 26'000'000, 25'000'000})}) {
-        f.drives.geometry = failing;  // none, or more free than in all
+    for (auto failing : {std::optional<DiskGeometry>{}, std::optional(DiskGeometry{1, 4096, 26'000'000, 25'000'000}),
+                         std::optional(DiskGeometry{1, 4096, 0, 0})}) {
+        f.drives.geometry = failing;  // none, more free than in all, or no room at all
         EXPECT_EQ(shown(), std::pair(0.0, std::string("– %")));
     }
 }

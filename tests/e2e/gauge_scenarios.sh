@@ -25,7 +25,6 @@ first_start() {
   shot 134 134 160 160 desktop
   start QT_SCALE_FACTOR=2
   check "$(place)" "134 134 160 160" "1200 twips"
-  check "$(property _NET_WM_NAME)" '"Zeltavor"'
   [[ $(property _NET_WM_STATE) == *_NET_WM_STATE_ABOVE* ]] || fail "not topmost"
   [[ -n $(property _NET_WM_ICON) ]] || fail "no icon"
   sleep 1.5  # the sweep has settled
