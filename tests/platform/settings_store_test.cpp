@@ -47,8 +47,8 @@ protected:
     // A small tmpfs over the folder while the test runs (root, as in CI).
     void Mount(const QString& path, const char* options) {
         QDir().mkpath(path);
+        ASSERT_EQ(::mount("tmpfs", path.toStdString().c_str(), "tmpfs", 0, options), 0) << "mounting a tmpfs needs root";
         mounted = path.toStdString();
-        ASSERT_EQ(::mount("tmpfs", mounted.c_str(), "tmpfs", 0, options), 0) << "mounting a tmpfs needs root";
     }
     void MakeReadOnly() { ::mount(nullptr, mounted.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr); }
 };
