@@ -79,7 +79,8 @@ primary_on_the_right() {
 # given the window its size, as xtrace sees it on the wire.
 outline_after_the_size() {
   local traced=50
-  while [[ -e /tmp/.X11-unix/X$traced ]]; do ((traced++)); done  # a display number nobody has
+  # A display number nobody has or answers on (a server may listen on an abstract socket alone).
+  while [[ -e /tmp/.X11-unix/X$traced || -e /tmp/.X$traced-lock ]] || xdpyinfo -display ":$traced" &>/dev/null; do ((traced++)); done
   # Some distributions rename it: glibc has an xtrace of its own.
   local xtrace; xtrace=$(command -v xtrace-x11 xtrace_x11 xtrace | head -1)
   [[ -n $xtrace ]] || { fail "xtrace (X11) is not installed"; return; }

@@ -5,7 +5,7 @@ set -u
 failed=0
 scratch=$(mktemp -d)
 helpers=()  # processes a scenario starts beside the program, ended with it
-trap 'end_program; kill "${helpers[@]}" 2>/dev/null; rm -rf "$scratch"; exit "$failed"' EXIT
+trap 'kill "${helpers[@]}" 2>/dev/null; end_program; rm -rf "$scratch"; exit "$failed"' EXIT
 
 fail() { echo "FAILED: $*" >&2; failed=1; }
 check() { [[ $1 == "$2" ]] || fail "${3:-check}: got '$1', expected '$2'"; }  # ACTUAL EXPECTED [WHAT]
@@ -19,7 +19,7 @@ poll() {  # SECONDS COMMAND...: true once the command succeeds within the time, 
 start_program() {
   "$@" 2>"$scratch/errors" &
   program=$!
-  window=$(wait_window 10) || { fail "no window from $*"; exit 1; }
+  window=$(wait_window 10) || { fail "no window from $*: $(tail -3 "$scratch/errors")"; exit 1; }
 }
 # A visible window of $program other than the one named, if one is.
 wait_window() { poll "$1" other_window "${2:-none}" && other_window "${2:-none}"; }
