@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
-# The 32-bit Windows program under Wine on x_session.sh's X server: a round,
+# A Windows program under Wine (WINEARCH says which) on x_session.sh's X server: a round,
 # topmost instrument with its needle; a logoff while the AutoStart box waits
 # for a click saves the options and ends it without one; the Menu key opens
 # the options. At 120, 144 and 192 dots per inch (Wine's LogPixels) it stays
 # round, and its options view, scaled down to 96, is the one at 96 up to the
 # needle's place and the antialiasing.
 # Usage: x_session.sh windows_program.sh WINE_RUN PROGRAM.exe
-source "$(dirname "$0")/x11_lib.sh"
 wine_run=$1
+"$wine_run" --probe || exit  # 77: skipped, where 32-bit code cannot run
+source "$(dirname "$0")/x11_lib.sh"
 export WINEPREFIX=$scratch/prefix
 
 # DPI: starts the program with a 2220-twip instrument and leaves it in the

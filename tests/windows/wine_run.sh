@@ -1,20 +1,47 @@
 #!/usr/bin/env bash
-# Runs a 32-bit Windows program under Wine in a Wine prefix of its own, made
-# once per build, and passes on its exit status.
+# Runs a Windows program under Wine in a Wine prefix of its own, made once per
+# build, and passes on its exit status. WINEARCH says which program it is:
+# win32 (the default) runs under Wine's 32-bit loader, win64 under wine64.
+# Where this machine runs no 32-bit code (a kernel without IA-32 emulation),
+# a 32-bit run exits 77, the tests' "skipped", and says why, also into the
+# file $ZELTAVOR_SKIPPED names.
+# ZELTAVOR_RUNS_32BIT=yes or =no overrides what the probe finds.
 # Usage: wine_run.sh PROGRAM.exe [ARGS...]
+#        wine_run.sh --probe     (only the probe)
 #        wine_run.sh --stop      (ends the prefix's wineserver)
 set -euo pipefail
 
-# The 32-bit loader of Debian's wine32:i386, in a 32-bit prefix.
-wine=/usr/lib/wine/wine
+export WINEARCH=${WINEARCH:-win32}
+case $WINEARCH in
+  win32) wine=/usr/lib/wine/wine package=wine32:i386 ;;
+  win64) wine=/usr/lib/wine/wine64 package=wine64 ;;
+  *) echo "wine_run: WINEARCH=$WINEARCH is neither win32 nor win64" >&2; exit 2 ;;
+esac
 if [[ ! -x $wine ]]; then
-  echo "wine_run: Wine's 32-bit support (wine32:i386) is not installed; scripts/test installs it" >&2
+  echo "wine_run: Wine's loader for $WINEARCH ($package) is not installed; scripts/test installs it" >&2
   exit 1
 fi
-export WINEARCH=win32
-if [[ $1 == --stop ]]; then
-  exec "$(dirname "$wine")/wineserver" -k
+
+# The probe: whether a 32-bit program starts here at all. Wine's own loader is one.
+skip() {
+  echo "skipped: $1"
+  [[ -z ${ZELTAVOR_SKIPPED:-} ]] || echo "windows.i686.*: skipped, $1" >>"$ZELTAVOR_SKIPPED"
+  exit 77
+}
+if [[ $WINEARCH == win32 ]]; then
+  case ${ZELTAVOR_RUNS_32BIT:-probe} in
+    yes) ;;
+    no) skip "ZELTAVOR_RUNS_32BIT=no says this machine runs no 32-bit code" ;;
+    probe) failure=$("$wine" --version 2>&1) ||
+             skip "this machine runs no 32-bit code ($wine --version: ${failure:-status $?}); the 64-bit runs test the same source" ;;
+    *) echo "wine_run: ZELTAVOR_RUNS_32BIT is yes, no or unset, not '$ZELTAVOR_RUNS_32BIT'" >&2; exit 2 ;;
+  esac
 fi
+
+case $1 in
+  --probe) exit 0 ;;
+  --stop) exec "$(dirname "$wine")/wineserver" -k ;;
+esac
 program=$1
 shift
 export WINEPREFIX=${WINEPREFIX:-$(cd "$(dirname "$program")" && pwd)/wine-prefix}
