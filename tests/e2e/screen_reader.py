@@ -2,13 +2,29 @@
 # reads it: the reading as a value from 0 to 100 with its text, a change of it
 # as it happens, the red cross, the source dots and the message line as
 # objects with German names and actions, nothing outside the window showing.
+# It waits for what it reads, up to DEADLINE seconds.
+import os
 import sys
+import time
 
 import pyatspi
 from gi.repository import GLib
 
-app = next((a for a in pyatspi.Registry.getDesktop(0) if a is not None and a.name == "zeltavor"), None)
-gauge = app.getChildAtIndex(0)
+deadline = time.monotonic() + float(os.environ.get("DEADLINE", "30"))
+
+
+def until(done):  # AT-SPI's events are taken meanwhile; the check goes with the loop it stops
+    GLib.timeout_add(100, lambda: not ((done() or time.monotonic() > deadline) and (pyatspi.Registry.stop() or True)))
+    pyatspi.Registry.start()
+
+
+def the_gauge():
+    app = next((a for a in pyatspi.Registry.getDesktop(0) if a is not None and a.name == "zeltavor"), None)
+    return app.getChildAtIndex(0) if app is not None and app.childCount > 0 else None
+
+
+until(the_gauge)
+gauge = the_gauge() or sys.exit("FAILED: no gauge over AT-SPI")
 value = gauge.queryValue()
 children = {child.name: child for child in gauge}
 found = {name: children[name].getState().contains(pyatspi.STATE_SHOWING) if name in children else "missing"
@@ -18,8 +34,7 @@ changes = []
 pyatspi.Registry.registerEventListener(changes.append, "object:property-change:accessible-value")
 press = children["Auf Festplatte (HD) umschalten"].queryAction()
 press.doAction(0)
-GLib.timeout_add(3000, pyatspi.Registry.stop)  # the new sweep runs meanwhile
-pyatspi.Registry.start()
+until(lambda: changes and gauge.description.startswith("HD "))
 failures = [what for holds, what in [
     ((gauge.name, gauge.getRoleName()) == ("Zeltavor", "progress bar"), f"the gauge: {gauge.name}, {gauge.getRoleName()}"),
     ((value.minimumValue, value.maximumValue) == (0, 100), "the scale runs from 0 to 100"),

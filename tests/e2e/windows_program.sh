@@ -20,16 +20,19 @@ views_at() {
   start_program "$wine_run" "$2"
   size=$(((2220 * $1 + 720) / 1440)) left=$(((1000 * $1 + 720) / 1440))
   becomes "$left $left $size $size"
-  sleep 1.5  # past the sweep
-  import -silent -window root -crop "${size}x$size+$left+$left" +repage "$scratch/$1-gauge.png"
+  poll "$deadline" needle_drawn "$1" "$left" "$size" || fail "no needle at $1"
   local in=$((left + size * 12 / 100))  # inside a rounded square's corner, outside the circle
   shot "$in" "$in" 1 1 corner
   check "$(pixel corner 0 0)" "$(pixel desktop "$in" "$in")" "round at $1"
   xdotool windowactivate --sync "$window" key Menu  # as the right button does
   local wide=$(((7000 * $1 + 720) / 1440))
-  poll 5 eval '[[ $(place) == *" $wide $size" ]]' || fail "no options view of ${wide}x$size at $1"
+  poll "$deadline" eval '[[ $(place) == *" $wide $size" ]]' || fail "no options view of ${wide}x$size at $1"
   # Wine paints the controls after the window: the picture waits until none is black.
-  poll 5 options_painted "$1" || fail "the options view at $1 is not painted"
+  poll "$deadline" options_painted "$1" || fail "the options view at $1 is not painted"
+}
+needle_drawn() {  # DPI LEFT SIZE: the gauge as DPI-gauge.png, with more than 15 pure red pixels
+  import -silent -window root -crop "$3x$3+$2+$2" +repage "$scratch/$1-gauge.png"
+  (($(convert "$scratch/$1-gauge.png" -depth 8 txt:- | awk -F'[,:() ]+' 'NR > 1 && $3 > 200 && $4 < 60 && $5 < 60' | wc -l) > 15))
 }
 options_painted() {
   read -r x y width height <<<"$(place)"  # a window manager may keep it on the screen
@@ -48,15 +51,13 @@ shot 0 0 200 200 desktop
 views_at 96 "$2"
 [[ $(property _NET_WM_STATE) == *_NET_WM_STATE_ABOVE* ]] || fail "not topmost"
 check "$(property _NET_WM_NAME)" '"Zeltavor"'
-(($(convert "$scratch/96-gauge.png" -depth 8 txt:- | awk -F'[,:() ]+' 'NR > 1 && $3 > 200 && $4 < 60 && $5 < 60' | wc -l) > 15)) ||
-  fail "no needle"
 xdotool windowmove "$window" 100 200; becomes "100 200 467 148"  # a drag starts where someone else put it
 xdotool mousemove 174 274 mousedown 1 mousemove 177 277 sleep 0.2 mousemove 179 279 mouseup 1
 becomes "105 205 467 148"
 xdotool mousemove $((105 + 164 + 246)) $((205 - 4 + 16)) click 1  # AutoStart
-wait_window 10 "$window" >/dev/null || fail "no confirmation box"
+wait_window "$deadline" "$window" >/dev/null || fail "no confirmation box"
 "$wine_run" wineboot --end-session
-ended_within 5; check $? 0 "the logoff"
+ended_within "$deadline"; check $? 0 "the logoff"
 stored=$("$wine_run" reg query 'HKCU\Software\MEM\Optionen' 2>/dev/null)
 for value in "MEMLeft    REG_SZ    1575" "MEMTOP    REG_SZ    3075" "txtHeight    REG_SZ    2220" "Monis    REG_SZ    1" "lblHDRAM.Caption    REG_SZ    RAM"; do
   [[ $stored == *"$value"* ]] || fail "not stored: $value"

@@ -1,7 +1,10 @@
 # What the scenarios share, sourced on x_session.sh's X server: starting a
 # program, asking the X tools about its windows, points and colours on the
 # screen, and reporting. Every check that fails says so and fails the run.
+# Nothing waits for a fixed time: each wait is for the state it names, up to
+# $deadline seconds, so that a busy machine only makes a run slower.
 set -u
+deadline=${DEADLINE:-30}
 failed=0
 scratch=$(mktemp -d)
 helpers=()  # processes a scenario starts beside the program, ended with it
@@ -9,6 +12,11 @@ trap 'kill "${helpers[@]}" 2>/dev/null; end_program; rm -rf "$scratch"; exit "$f
 
 fail() { echo "FAILED: $*" >&2; failed=1; }
 check() { [[ $1 == "$2" ]] || fail "${3:-check}: got '$1', expected '$2'"; }  # ACTUAL EXPECTED [WHAT]
+settles() {  # EXPECTED WHAT COMMAND...: the command's output comes to be EXPECTED
+  local expected=$1 what=$2; shift 2
+  poll "$deadline" output_is "$expected" "$@" || check "$("$@")" "$expected" "$what"
+}
+output_is() { [[ $("${@:2}") == "$1" ]]; }
 poll() {  # SECONDS COMMAND...: true once the command succeeds within the time, tried every 50 ms
   local tries; tries=$(awk -v s="$1" 'BEGIN {print int(s * 20)}'); shift
   until "$@"; do ((tries-- > 0)) || return 1; sleep 0.05; done
@@ -19,10 +27,10 @@ poll() {  # SECONDS COMMAND...: true once the command succeeds within the time, 
 start_program() {
   "$@" 2>"$scratch/errors" &
   program=$!
-  window=$(wait_window 10) || { fail "no window from $*: $(tail -3 "$scratch/errors")"; exit 1; }
+  window=$(wait_window "$deadline") || { fail "no window from $*: $(tail -3 "$scratch/errors")"; exit 1; }
 }
 # A visible window of $program other than the one named, if one is.
-wait_window() { poll "$1" other_window "${2:-none}" && other_window "${2:-none}"; }
+wait_window() { poll "$1" other_window "${2:-none}" >/dev/null && other_window "${2:-none}"; }
 other_window() { xdotool search --onlyvisible --pid "$program" 2>/dev/null | grep -vxm1 "$1"; }
 # Waits for $program to end within SECONDS; returns its exit status, or 124 if it goes on.
 ended_within() {
@@ -34,7 +42,10 @@ end_program() { [[ -n ${program:-} ]] && kill -9 "$program" 2>/dev/null; wait 2>
 
 place() { xdotool getwindowgeometry --shell "${1:-$window}" | awk -F= '{v[$1] = $2} END {print v["X"], v["Y"], v["WIDTH"], v["HEIGHT"]}'; }
 at_place() { [[ $(place) == "$1" ]]; }
-becomes() { poll 3 at_place "$1" || fail "the window stands at $(place), not at $1"; }
+becomes() { poll "$deadline" at_place "$1" || fail "the window stands at $(place), not at $1"; }
+# Keys go where the X focus is: they wait until the window (or the one named) has it.
+focused() { [[ $(xdotool getwindowfocus 2>/dev/null) == "${1:-$window}" ]]; }
+keys() { poll "$deadline" focused || fail "no focus for the keys $*"; xdotool key "$@" || fail "xdotool key $*"; }
 property() { xprop -notype -id "${2:-$window}" "$1" | sed -n 's/^[^=]* = //p'; }
 mapped() { [[ -n $1 ]] && xwininfo -id "$1" 2>/dev/null | grep -q IsViewable; }  # without an id xwininfo waits for a click
 # The screen's pixels in an area: one "X,Y: (R,G,B) …" line each, as ImageMagick writes them.
@@ -61,5 +72,5 @@ points_at() {
   awk -v a="$(needle "$1" "$2")" -v b="$(dial "$($3)")" 'BEGIN { d = a - b; d = d < 0 ? -d : d; exit !(a != "" && (d < 4 || d > 356)) }'
 }
 needle_follows() {
-  poll 8 points_at "$@" || fail "the needle points at $(needle "$1" "$2") degrees, the dial puts $($3) % at $(dial "$($3)")"
+  poll "$deadline" points_at "$@" || fail "the needle points at $(needle "$1" "$2") degrees, the dial puts $($3) % at $(dial "$($3)")"
 }
