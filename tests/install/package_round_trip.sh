@@ -8,6 +8,7 @@
 # X server of x_session.sh.
 # Usage: package_round_trip.sh BUILD_DIR
 set -euo pipefail
+export PATH=$PATH:/usr/local/sbin:/usr/sbin:/sbin  # dpkg runs ldconfig and start-stop-daemon, which a user's PATH lacks
 build=$1
 prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
@@ -31,7 +32,9 @@ dpkg-checkbuilddeps -d "$(dpkg-deb -f "$package" Depends)" /dev/null
 root=$prefix/root
 mkdir -p "$root/var/lib/dpkg/info" "$root/var/lib/dpkg/updates" && touch "$root/var/lib/dpkg/status"
 dpkg=(dpkg --root="$root" --force-not-root --force-depends --force-script-chrootless --log=/dev/null)
-"${dpkg[@]}" -i "$package" >/dev/null 2>&1
+# dpkg's own words when it fails.
+run_dpkg() { "${dpkg[@]}" "$@" >"$prefix/dpkg.log" 2>&1 || { cat "$prefix/dpkg.log"; echo "dpkg $* failed"; exit 1; }; }
+run_dpkg -i "$package"
 entry=$root/usr/share/applications/de.zeltavor.zeltavor.desktop
 version=$("$root/usr/bin/zeltavor" --version)
 for stated in "$(dpkg-deb -f "$package" Version)" "$(sed -n 's/^X-Zeltavor-Version=//p' "$entry")" \
@@ -42,13 +45,13 @@ command=$(sed -n 's/^Exec=//p' "$entry")
 XDG_CONFIG_HOME=$prefix "$root/usr/bin/$command" &
 gauge=$!
 started=no
-for _ in $(seq 100); do
+for _ in $(seq 300); do  # up to 30 s on a busy machine
   xdotool search --pid "$gauge" --name '^Zeltavor$' >/dev/null 2>&1 && { started=yes; break; }
   sleep 0.1
 done
 kill "$gauge"; wait "$gauge" || true
 [[ $started == yes ]] || { echo "the menu entry's command ($command) showed no window"; exit 1; }
-"${dpkg[@]}" -r zeltavor >/dev/null
+run_dpkg -r zeltavor
 for file in usr/bin/zeltavor usr/share/applications/de.zeltavor.zeltavor.desktop; do
   [[ ! -e $root/$file ]] || { echo "/$file is left after removal"; exit 1; }
 done
