@@ -15,10 +15,11 @@ namespace zeltavor::testing {
 // A 1024 x 768 pixel primary screen at 96 dots per inch.
 struct FakeScreen final : Screen {
     float twipsPerPixel = 15;
+    int width = 1024, height = 768;
     PixelPoint origin;
     PixelPoint PrimaryOrigin() const override { return origin; }
-    float Width() const override { return 1024 * twipsPerPixel; }
-    float Height() const override { return 768 * twipsPerPixel; }
+    float Width() const override { return width * twipsPerPixel; }
+    float Height() const override { return height * twipsPerPixel; }
     float TwipsPerPixelX() const override { return twipsPerPixel; }
     float TwipsPerPixelY() const override { return twipsPerPixel; }
 };
@@ -91,7 +92,7 @@ struct FakeDesktop final : Desktop {
     bool clipboardHeld = false;  // open in another program
     std::vector<RoundRectRegion> regions;
     std::vector<std::string> messages;
-    RunningExecutable executable{"C:\\Tools", "Gauge", '\\'};
+    RunningExecutable executable{"C:\\Tools", "Gauge.exe", '\\'};
     void TopWindow() override { ++topWindowCalls; }
     void SetWindowRgn(const RoundRectRegion& region) override { regions.push_back(region); }
     bool ClearClipboard() override { return !clipboardHeld && ++clipboardClears; }

@@ -105,16 +105,20 @@ TEST(DriveSpace, ClusterFiguresInMegabytesOrNoFigure) {
     }
 }
 
-TEST(F12, OnlyAFreshPressSnapsToTheTopRightCorner) {
+// A press since the last tick snaps, whether the key is still down or was
+// tapped between two ticks; a key held on does not snap again.
+TEST(F12, AFreshPressOrATapSnapsToTheTopRightCorner) {
     LoadedForm f{{"txtHeight", "2220"}};
     RunSweep(f.form);
     EXPECT_EQ(f.keys.queries, 0);  // not watched during the sweep
-    f.keys.answers = {std::int16_t(0x8000), 0x0001, 0};
-    for (int i = 0; i < 3; ++i) f.form.Timer1_Timer();
-    EXPECT_EQ(std::pair(f.form.Left, f.form.Top), std::pair(1000.f, 1000.f));
-    f.keys.answers = {-32767};  // 0x8001: down, pressed since the last query
-    f.form.Timer1_Timer();
-    EXPECT_EQ(std::tuple(f.form.Left, f.form.Top, f.form.Width()), std::tuple(15360 - 2220 * 1.05f, 0, 2220));
+    for (const std::int16_t pressed : {std::int16_t(-32767), std::int16_t(0x0001)}) {  // 0x8001: down and pressed
+        f.form.Left = f.form.Top = 1000;
+        f.keys.answers = {std::int16_t(0x8000), 0, pressed};
+        for (int i = 0; i < 2; ++i) f.form.Timer1_Timer();
+        EXPECT_EQ(std::pair(f.form.Left, f.form.Top), std::pair(1000.f, 1000.f));
+        f.form.Timer1_Timer();
+        EXPECT_EQ(std::tuple(f.form.Left, f.form.Top, f.form.Width()), std::tuple(13029, 0, 2220)) << pressed;
+    }
 }
 
 }  // namespace

@@ -102,12 +102,12 @@ TEST(Autostart, EntriesStartTheProgramAndTheButtonsShowTheOutcome) {
     f.form.cmd_aus.Visible = true;
     f.desktop.executable = {"", "", '/'};  // the program's file could not be found
     after(&Form1::cmd_auto_Click, "Eintrag war nicht erfolgreich.", true, true);
-    f.desktop.executable = {"D:\\", "Gauge", '\\'};
+    f.desktop.executable = {"D:\\", "Gauge.exe", '\\'};
     f.autostart.refuseWrite = true;
     after(&Form1::cmd_auto_Click, "Eintrag war nicht erfolgreich.", true, true);
     f.autostart.refuseWrite = false;
     after(&Form1::cmd_auto_Click, "Eintrag war erfolgreich.", false, true);
-    EXPECT_EQ(f.autostart.entries["Zeltavor"], "D:\\Gauge");  // the folder and the name, one separator between
+    EXPECT_EQ(f.autostart.entries["Zeltavor"], "D:\\Gauge.exe");  // the folder and the name, one separator between
     f.autostart.refuseRemove = true;
     after(&Form1::cmd_aus_Click, "Eintrag konnte nicht gelöscht werden.", false, true);
     f.autostart.refuseRemove = false;

@@ -122,6 +122,10 @@ TEST_F(Placement, ReleaseStoresThePositionThenPullsItInsideTheMonitors) {
     f.form.Monis.Text = "0";
     f.form.DblClick();
     EXPECT_EQ(f.form.Left, -2230);
+    f.form.Monis.Text = "1", f.form.Left = 12735, f.form.Top = 9000;  // right and low on 1024 x 768
+    f.screen.width = 800, f.screen.height = 600;  // then another resolution
+    f.form.DisplayChanged();
+    EXPECT_EQ(std::pair(f.form.Left, f.form.Top), std::pair(12000.f - 2220, 9000.f - 2220));
 }
 
 TEST_F(Placement, RightButtonOpensTheOptionsViewAndALeftPressOnlyTakesTheGrip) {

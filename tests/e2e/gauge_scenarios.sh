@@ -14,8 +14,6 @@ settings() { printf "$1" > "$config/MEM.conf"; }
 stored() { sed -n "s/^$1=//p" "$config/MEM.conf" 2>/dev/null; }
 x() { xdotool "$@" || fail "xdotool $*"; }
 open_options() { x mousemove 87 107 click 3; becomes "67 67 467 148"; }
-# Holds F12 down until the window has gone where it sends it.
-f12() { x keydown F12; becomes "$1"; x keyup F12; }
 # Clicks the middle of a control of the panel, given in twips, as often as asked.
 click_panel() { x mousemove $((67 + 164 + ($1 + $3 / 2) / 15)) $((67 - 4 + ($2 + $4 / 2) / 15)) click --repeat "${5:-1}" 1; }
 memory_load() { awk '/^MemTotal:/ {t = $2} /^MemAvailable:/ {a = $2} END {print 100 * (t - a) / t}' /proc/meminfo; }
@@ -65,7 +63,9 @@ primary_on_the_right() {
   xrandr --setmonitor LEFT 1920/508x1080/286+0+0 screen && xrandr --setmonitor '*MAIN' 1280/339x1024/271+1920+0 none
   start
   becomes "1987 67 80 80"  # on the primary
-  f12 "3116 0 80 80"  # its top-right corner, less 5 % of the size
+  x keydown F12  # held until the window is there
+  becomes "3116 0 80 80"  # its top-right corner, less 5 % of the size
+  x keyup F12
   xdotool windowmove "$window" 2500 300; becomes "2500 300 80 80"
   x mousemove 2540 340 mousedown 1 mousemove 2543 342 sleep 0.2 mousemove 2545 345 mouseup 1
   becomes "2505 305 80 80"
@@ -120,12 +120,13 @@ needle_and_f12() {
   settings '[Optionen]\ntxtHeight=2220\n'
   start
   needle_follows 67 67 memory_load
-  f12 "869 0 148 148"  # Left = 15360 - 2220 x 1.05 twips
+  x key F12  # a tap between two ticks
+  becomes "869 0 148 148"  # Left = 15360 - 2220 x 1.05 twips
 }
 
 # Keys typed in the gauge view reach the unseen size box; letters and
 # separators are refused, and typing stops at five digits. Shift+F10 opens
-# the options as the right button does; Tab and Return press "weiter".
+# the options as the right button does; Return in a box presses "weiter".
 options_typing_and_weiter() {
   start
   keys BackSpace BackSpace BackSpace BackSpace
@@ -138,7 +139,7 @@ options_typing_and_weiter() {
   x type .b0,0
   x key Home
   x type 00
-  x key Tab Return
+  x key Return  # in the box: "weiter"
   becomes "67 67 100 100"
   settles "01500 1" "the stored options" eval 'echo $(stored txtHeight) $(stored Monis)'
   open_options  # only a click that starts on the red cross ends the program

@@ -86,6 +86,7 @@ public:
     void MouseMove(int Button, int Shift, float X, float Y);
     void MouseUp();
     void DblClick();
+    void DisplayChanged();
     // The source dot that takes a mouse press at this point, if any: the
     // labels and the hub are disabled and let the mouse through to the window.
     const Image* DotAt(float X, float Y) const;
@@ -113,6 +114,7 @@ private:
     std::string GetSettingIf(const char* key, const char* defaultText, bool (*usable)(double));
     void SaveSetting(const char* key, const std::string& value);
     double MonitorCount() const;
+    void PullInsideMonitors();
     void DiskCheck();
     void ShowNoReading();
     void SampleSource();

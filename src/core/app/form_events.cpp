@@ -19,6 +19,12 @@ bool Inside(const PixelRect& rect, double x, double y) {
 
 const PanelControl& Entry(PanelControlId id) { return kPanelControlsInFocusOrder.at(static_cast<std::size_t>(id)); }
 
+// A toolkit's ids (a dialog manager's IDOK) may reach the panel: none of its controls.
+const PanelControl* Find(PanelControlId id) {
+    const auto place = static_cast<std::size_t>(id);
+    return place < kPanelControlsInFocusOrder.size() ? &kPanelControlsInFocusOrder[place] : nullptr;
+}
+
 }  // namespace
 
 void ApplyChanges(const Changes& changes, ChangesTarget& target) {
@@ -147,7 +153,14 @@ Changes FormEvents::Edited(PanelControlId box, const std::string& text) {
 }
 
 Changes FormEvents::Click(PanelControlId button) {
-    return Run([&] { (form_.*Entry(button).click)(); });
+    const PanelControl* entry = Find(button);
+    if (entry == nullptr || entry->click == nullptr) return {};
+    return Run([&] { (form_.*entry->click)(); });
+}
+
+Changes FormEvents::ReturnKey(PanelControlId focused) {
+    const PanelControl* entry = Find(focused);
+    return Click(entry != nullptr && entry->box != nullptr ? PanelControlId::cmd_weiter : focused);
 }
 
 Changes FormEvents::Activate(PaintedControlId button) {
@@ -178,6 +191,10 @@ Changes FormEvents::Moved(int left, int top) {
         TakePlace(left, top);
         placed_ = Geometry();
     });
+}
+
+Changes FormEvents::DisplayChanged() {
+    return Run([this] { form_.DisplayChanged(); });
 }
 
 // The window manager, a logout or a termination signal: saved as when the

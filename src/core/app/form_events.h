@@ -83,7 +83,10 @@ public:
     Changes KeyPress(PanelControlId box, std::int16_t& code);
     // What a box holds after typing, pasting or deleting.
     Changes Edited(PanelControlId box, const std::string& text);
+    // A button's click; any other id (a dialog manager's own, a box) is nothing.
     Changes Click(PanelControlId button);
+    // Return on a panel control: a button is pressed, a box presses "weiter".
+    Changes ReturnKey(PanelControlId focused);
     // A painted button pressed without the mouse (by a screen reader).
     Changes Activate(PaintedControlId button);
     // The window now stands at this place on a monitor of another density.
@@ -91,6 +94,8 @@ public:
     // Someone else moved the window (the window manager, a keyboard move, a
     // screen that changed): that is its place now.
     Changes Moved(int left, int top);
+    // The screens changed (another resolution): the window comes back inside them.
+    Changes DisplayChanged();
     Changes CloseFromOutside();
     Changes Timer1Fired();
     Changes Timer2Fired();

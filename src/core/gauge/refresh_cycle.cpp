@@ -3,12 +3,14 @@
 namespace zeltavor {
 
 namespace {
-constexpr std::int16_t kDownAndPressedSinceLastQuery = -32767;  // 0x8001
+constexpr std::int16_t kPressedSinceLastQuery = 0x0001;
 }
 
-// The window is always shown, so F12 only moves it.
+// The window is always shown, so F12 only moves it. A press since the last
+// tick counts, held or already released (a quick tap, an on-screen
+// keyboard); a key held over several ticks counts once.
 void Form1::Timer1_Timer() {
-    if (platform_.keys.GetAsyncKeyState(VK_F12) == kDownAndPressedSinceLastQuery) {
+    if (platform_.keys.GetAsyncKeyState(VK_F12) & kPressedSinceLastQuery) {
         Left = ToSingle(platform_.screen.Width() - static_cast<double>(Width()) * 1.05);
         Top = 0;
     }

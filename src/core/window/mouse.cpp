@@ -1,6 +1,8 @@
 #include "app/form1.h"
 #include "app/settings_names.h"
 
+#include <algorithm>
+
 namespace zeltavor {
 
 namespace {
@@ -50,8 +52,20 @@ void Form1::MouseUp() {
     MEMLeft.Caption = SingleToText(Left, platform_.locale);
     SaveSetting(settings_names::kTop, MEMTOP.Caption);
     SaveSetting(settings_names::kLeft, MEMLeft.Caption);
+    PullInsideMonitors();
+}
+
+void Form1::PullInsideMonitors() {
     const double span = MonitorCount() * platform_.screen.Width();
     if (span < static_cast<double>(Left) + Width()) Left = ToSingle(span - Width());
+}
+
+// A smaller screen (another resolution) would leave the window beyond it:
+// it comes back as a release brings it back, and below the bottom edge too.
+void Form1::DisplayChanged() {
+    PullInsideMonitors();
+    const double bottom = platform_.screen.Height();
+    if (bottom < static_cast<double>(Top) + Height()) Top = ToSingle(std::max(0.0, bottom - Height()));
 }
 
 void Form1::DblClick() { Left = ToSingle(MonitorCount() * platform_.screen.Width() - Width() - 10); }

@@ -151,8 +151,8 @@ void GaugeWindow::closeEvent(QCloseEvent* event) {
 }
 
 // The Menu key and Shift+F10 do what the right button does on the dial;
-// Return presses the focused button as Space does; a character typed into a
-// box, and backspace, pass its key filter first. Shortcuts (Ctrl+V, arrows)
+// Return presses the focused button as Space does, and "weiter" from a box;
+// a character typed into a box, and backspace, pass its key filter first. Shortcuts (Ctrl+V, arrows)
 // are no characters and work as in any text box.
 bool GaugeWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == windowHandle() && event->type() == QEvent::Resize) {  // the size the window manager gave
@@ -170,17 +170,18 @@ bool GaugeWindow::eventFilter(QObject* watched, QEvent* event) {
         Apply(events_.OptionsKey());
         return true;
     }
-    if (auto* button = qobject_cast<QPushButton*>(watched);
-        button && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
-        button->click();
+    const auto control = std::find(panel_.begin(), panel_.end(), watched);
+    if (control == panel_.end()) return false;
+    const auto id = static_cast<PanelControlId>(control - panel_.begin());
+    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+        Apply(events_.ReturnKey(id));
         return true;
     }
-    const auto box = std::find(panel_.begin(), panel_.end(), watched);
     const bool backspace = key->key() == Qt::Key_Backspace;
     const bool character = key->text().size() == 1 && key->text()[0].isPrint();
-    if (box == panel_.end() || !qobject_cast<QLineEdit*>(watched) || !(backspace || character)) return false;
+    if (!qobject_cast<QLineEdit*>(watched) || !(backspace || character)) return false;
     std::int16_t code = backspace ? 8 : static_cast<std::int16_t>(key->text()[0].unicode());
-    Apply(events_.KeyPress(static_cast<PanelControlId>(box - panel_.begin()), code));
+    Apply(events_.KeyPress(id, code));
     return code == 0;
 }
 

@@ -170,6 +170,9 @@ LRESULT GaugeWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         // Moved onto a monitor of another density: the window keeps its size
         // in twips and stands where the system suggests.
+        case WM_DISPLAYCHANGE:
+            Apply(events_.DisplayChanged());
+            return 0;
         case WM_DPICHANGED: {
             const auto* suggested = reinterpret_cast<const RECT*>(lParam);
             Apply(events_.DensityChanged(suggested->left, suggested->top));
@@ -221,7 +224,7 @@ LRESULT CALLBACK GaugeWindow::BoxProc(HWND hwnd, UINT message, WPARAM wParam, LP
 }
 
 // The Menu key and Shift+F10 do what the right button does on the dial;
-// Return presses the focused button as Space does.
+// Return presses the focused button as Space does, and "weiter" from a box.
 bool GaugeWindow::TranslateKey(const MSG& message) {
     const bool down = message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN;
     const bool up = message.message == WM_KEYUP || message.message == WM_SYSKEYUP;
@@ -230,11 +233,10 @@ bool GaugeWindow::TranslateKey(const MSG& message) {
         if (down) Apply(events_.OptionsKey());
         return true;  // nor a box's own menu
     }
-    wchar_t className[8] = {};
-    GetClassNameW(message.hwnd, className, 8);
-    if (down && message.wParam == VK_RETURN && std::wstring(className) == L"Button") {
-        SendMessageW(message.hwnd, BM_CLICK, 0, 0);
-        return true;
+    // Before the dialog manager, which would send IDOK for Return in a box.
+    if (message.wParam == VK_RETURN && GetParent(message.hwnd) == handle_) {
+        if (down) Apply(events_.ReturnKey(IdOf(GetDlgCtrlID(message.hwnd))));
+        return down || up;
     }
     return false;
 }
