@@ -22,7 +22,8 @@ std::wstring TextAt(const std::string& key, const wchar_t* value) {
 
 // Each figure next to what the system reports by another route.
 TEST(Win32Facilities, FiguresAreWhatTheSystemReports) {
-    MEMORYSTATUSEX status{sizeof status};
+    MEMORYSTATUSEX status{};
+    status.dwLength = sizeof status;
     ASSERT_TRUE(GlobalMemoryStatusEx(&status));
     const double usedMemory = 100.0 * static_cast<double>(status.ullTotalPhys - status.ullAvailPhys) / status.ullTotalPhys;
     EXPECT_NEAR(Win32MemoryStatus().MemoryLoad().value_or(1000), usedMemory, 2);

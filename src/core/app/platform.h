@@ -113,8 +113,8 @@ struct RoundRectRegion {
     friend bool operator==(const RoundRectRegion&, const RoundRectRegion&) = default;
 };
 
-// Where the running program lives: its folder, its file name without an
-// extension, and the platform's path separator.
+// Where the running program lives: its folder, its file name, and the
+// platform's path separator.
 struct RunningExecutable {
     std::string folder;
     std::string name;

@@ -34,8 +34,9 @@ NumberLocale UserNumberLocale() {
     return {AnsiToUtf8(separator)};
 }
 
-// The folder keeps its backslash only at the root of a drive; the name loses
-// its extension.
+// The folder keeps its backslash only at the root of a drive. The name keeps
+// its extension: Windows adds ".exe" only to a name that has none, so
+// "Zeltavor.v2" would start nothing.
 RunningExecutable RunningProgram() {
     wchar_t path[MAX_PATH * 4] = {};
     GetModuleFileNameW(nullptr, path, static_cast<DWORD>(std::size(path)));
@@ -43,9 +44,7 @@ RunningExecutable RunningProgram() {
     const auto slash = full.find_last_of(L'\\');
     std::wstring folder = full.substr(0, slash);
     if (folder.size() == 2 && folder[1] == L':') folder += L'\\';
-    std::wstring name = full.substr(slash + 1);
-    if (const auto dot = name.find_last_of(L'.'); dot != std::wstring::npos) name.resize(dot);
-    return {WideToUtf8(folder), WideToUtf8(name), '\\'};
+    return {WideToUtf8(folder), WideToUtf8(full.substr(slash + 1)), '\\'};
 }
 
 bool EmptyTheClipboard(HWND owner) {
