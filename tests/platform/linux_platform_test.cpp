@@ -32,7 +32,7 @@ TEST(Meminfo, LoadIsTheUnavailableShareRoundedOrNothing) {
                                      {"MemTotal: 1000 kB\nMemAvailable: 995 kB\n", 0u},  // 0.5: half to even
                                      {older + "Shmem: 50 kB\n", 5u}})  // an older kernel: free's estimate
         EXPECT_EQ(MemoryLoadFromMeminfo(text), load) << text;
-    for (const std::string text : {older, std::string("MemTotal: 1000 kB\n"), std::string("MemTotal: 0 kB\nMemAvailable: 0 kB\n"),
+    for (const std::string& text : {older, std::string("MemTotal: 1000 kB\n"), std::string("MemTotal: 0 kB\nMemAvailable: 0 kB\n"),
                                    std::string("MemTotal: 10 kB\nMemAvailable: 20 kB\n"), std::string("MemTotal: x kB\nMemAvailable: 2 kB\n"),
                                    std::string("MemTotalX: 10 kB\nMemAvailable: 2 kB\n"),
                                    std::string("MemTotal: 99999999999999999999999 kB\nMemAvailable: 2 kB\n")})

@@ -1,6 +1,7 @@
 // The settings file as the platform treats it: any text, hand edits, damage,
 // and folders missing, read-only, full or unreadable.
 #include <gtest/gtest.h>
+#include <sched.h>
 #include <sys/mount.h>
 #include <unistd.h>
 
@@ -87,30 +88,37 @@ TEST_F(SettingsStoreTest, AnyTextComesBackUnchangedAndHandEditedValuesThatAreNoT
 }
 
 // Every key comes from one parse of a damaged file; before the first write it
-// is set aside whole, without replacing one set aside before, and what could
-// be read goes on into the new file.
+// is set aside whole, without replacing one set aside before, and the
+// program's own values that read cleanly go on into the new file, nothing else.
 TEST_F(SettingsStoreTest, ADamagedFileIsSetAsideAndWhatCouldBeReadIsKept) {
     QByteArray garbage;
     for (int i = 0; i < 4096; ++i) garbage.append(static_cast<char>((i * 7919) % 256));
-    const QByteArray damaged[] = {"[Optionen]\nlblHDRAM.Caption=HD\nthis line is no setting\ntxtHeight=1500\n",
-                                  "[Optionen\nlblHDRAM.Caption=HD\ntxtHeight=1500\n", garbage};
-    for (int i = 0; i < 3; ++i) {
-        WriteFile(damaged[i]);
+    const struct {
+        QByteArray text;
+        const char *caption, *size;
+    } damaged[] = {{"[Optionen]\nlblHDRAM.Caption=HD\nthis line is no setting\ntxtHeight=1500\nFremd=1\n", "HD", "1500"},
+                   {"[Optionen\nlblHDRAM.Caption=HD\ntxtHeight=1500\n", "HD", "1500"},
+                   {"[Optionen]\nlblHDRAM.Caption=HD\nGr\xc3\xb6\xc3\x9f\x65=1\n", "HD", nullptr},  // a key Qt would encode
+                   {garbage, nullptr, nullptr},
+                   {QByteArrayLiteral("[Optionen]\ntxtHeight=15\00000\n\0\0Monis=2\n"), nullptr, nullptr},  // NUL bytes
+                   {"[Optionen]\ntxtHeight=1500\n" + QByteArray(70000, ';'), nullptr, nullptr}};  // too large for ours
+    for (int i = 0; i < 6; ++i) {
+        const auto& [text, caption, size] = damaged[i];
+        WriteFile(text);
         QtSettingsStore fresh(folder);  // a new start of the program
-        const std::string kept = i < 2 ? "1500" : "<missing>";
-        EXPECT_EQ(fresh.Read("MEM", "Optionen", "lblHDRAM.Caption").value_or("<missing>"), i < 2 ? "HD" : "<missing>");
-        EXPECT_EQ(fresh.Read("MEM", "Optionen", "txtHeight").value_or("<missing>"), kept);
+        EXPECT_EQ(fresh.Read("MEM", "Optionen", "lblHDRAM.Caption").value_or("-"), caption ? caption : "-") << i;
+        EXPECT_EQ(fresh.Read("MEM", "Optionen", "txtHeight").value_or("-"), size ? size : "-") << i;
         fresh.Write("MEM", "Optionen", "MEMTOP", "300");
-        EXPECT_EQ(FileText(file + ".unlesbar" + (i > 0 ? QString(".%1").arg(i + 1) : QString())), damaged[i]);
-        const QSettings written(file, QSettings::IniFormat);
-        EXPECT_EQ(written.value("Optionen/MEMTOP"), "300");
-        EXPECT_EQ(written.value("Optionen/txtHeight", "<missing>").toString().toStdString(), kept);
+        EXPECT_EQ(FileText(file + ".unlesbar" + (i > 0 ? QString(".%1").arg(i + 1) : QString())), text) << i;
+        EXPECT_EQ(FileText(file), "[Optionen]\nMEMTOP=300\n" + QByteArray(caption ? "lblHDRAM.Caption=HD\n" : "") +
+                                      QByteArray(size ? "txtHeight=1500\n" : "")) << i;
     }
 }
 
 // A line that is no setting, added by hand while the program runs, is set
 // aside with its file at the next write; everything else goes on whole.
 TEST_F(SettingsStoreTest, AFileDamagedWhileTheProgramRunsIsSetAsideAtTheNextWrite) {
+    store.Read("MEM", "Optionen", "Monis");  // as the program starts
     store.Write("MEM", "Optionen", "txtHeight", "1500");
     WriteFile("[Optionen]\ntxtHeight=1500\nkein Wert\nMonis=2\n");
     store.Write("MEM", "Optionen", "MEMTOP", "300");
@@ -123,6 +131,25 @@ TEST_F(SettingsStoreTest, ARefusedWriteNamesTheFileAndTheReason) {
     ASSERT_TRUE(QDir().mkpath(file));  // a folder where the file belongs
     EXPECT_NE(Refusal(store).find(file.toStdString() + " gespeichert werden: an seiner Stelle steht ein Ordner"),
               std::string::npos);
+}
+
+// In a chroot no mount the program can see covers the folder, and nobody can
+// tell the room left: the write is tried, and it succeeds.
+TEST_F(SettingsStoreTest, WhereNoMountCoversTheFolderTheWriteIsTried) {
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << Skipped("hiding the mounts needs root");
+    }
+    EXPECT_EXIT(
+        {
+            ::unshare(CLONE_NEWNS);
+            ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr);
+            const QString mounts = scratch.filePath("mountinfo");  // one mount, far from the folder
+            std::ofstream(mounts.toStdString()) << "1 0 0:1 / /elsewhere rw - tmpfs none rw\n";
+            ::mount(mounts.toStdString().c_str(), "/proc/self/mountinfo", nullptr, MS_BIND, nullptr);
+            store.Write("MEM", "Optionen", "MEMTOP", "1500");
+            std::exit(QtSettingsStore(folder).Read("MEM", "Optionen", "MEMTOP") == "1500" ? 0 : 2);
+        },
+        ::testing::ExitedWithCode(0), "");
 }
 
 // A read-only file system, and a full one: Qt alone would leave an empty file and report it written.

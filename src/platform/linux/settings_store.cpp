@@ -5,6 +5,7 @@
 #include <QSaveFile>
 #include <QSettings>
 #include <QStorageInfo>
+#include <algorithm>
 
 #include "app/errors.h"
 
@@ -12,16 +13,21 @@ namespace zeltavor::linux_platform {
 
 namespace {
 
+// Ours hold a few hundred bytes; a larger file is no settings file of ours
+// and is set aside unread, however large or sparse.
+constexpr qint64 kLargestFile = 64 * 1024;
+
 QString FromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 QString Key(std::string_view section, std::string_view key) { return FromUtf8(section) + '/' + FromUtf8(key); }
 
 // Room for the lock file, the new file beside the old one and what the values
 // may grow by. With less, Qt reports a write that met a full disk as done and
-// leaves an empty file in place of the old one.
+// leaves an empty file in place of the old one. Where no mount covers the
+// folder (a chroot) nobody can tell: the write is tried.
 bool RoomToWrite(const QString& path) {
-    const QString folder = QFileInfo(path).absolutePath();
-    return QStorageInfo(folder).bytesAvailable() >= QFileInfo(path).size() + 65536;
+    const QStorageInfo storage(QFileInfo(path).absolutePath());
+    return !storage.isValid() || storage.bytesAvailable() < 0 || storage.bytesAvailable() >= QFileInfo(path).size() + 65536;
 }
 
 // QSettings only says that the write failed; a look at the file and its
@@ -41,7 +47,9 @@ QString WhyNotWritable(const QString& path) {
     QSaveFile trial(path + ".probe");
     const bool written = trial.open(QIODevice::WriteOnly) &&
                          trial.write(QByteArray(file.size() + 4096, '\n')) == file.size() + 4096 && trial.commit();
+    const bool full = trial.error() == QFileDevice::ResourceError;
     QFile::remove(path + ".probe");
+    if (full) return "der Datenträger ist voll";
     return written ? "die Datei ließ sich nicht ersetzen" : "eine Probedatei ließ sich nicht schreiben";
 }
 
@@ -64,6 +72,15 @@ bool SetAside(const QString& damagedFile) {
 // Opening a FIFO would wait for a writer, for ever.
 bool FileOrNothing(const QString& path) { return !QFileInfo::exists(path) || QFileInfo(path).isFile(); }
 
+// What Qt writes back as it read it: a key of letters, digits, "_", "-" and
+// "." (Qt would encode anything else), a value that is text without NUL.
+bool Clean(const QString& key, const QVariant& value) {
+    const bool plainKey = std::all_of(key.begin(), key.end(), [](QChar c) {
+        return c.unicode() < 128 && (c.isLetterOrNumber() || QStringLiteral("_-./").contains(c));
+    });
+    return plainKey && (value.typeId() != QMetaType::QString || !value.toString().contains(QChar(0)));
+}
+
 // Qt reads a file that begins with UTF-8's byte order mark whole, and calls
 // it malformed: the mark goes, the text stays as it was.
 void DropByteOrderMark(const QString& path) {
@@ -79,10 +96,16 @@ void DropByteOrderMark(const QString& path) {
 QtSettingsStore::Parsed QtSettingsStore::Parse(const QString& path) {
     Parsed parsed;
     if (!FileOrNothing(path)) return parsed;
+    QFile file(path);  // too large, or with NUL bytes in it: damaged, and nothing of it is read
+    if (file.size() > kLargestFile || (file.open(QIODevice::ReadOnly) && file.readAll().contains('\0'))) return {{}, true};
     DropByteOrderMark(path);
     const QSettings store(path, QSettings::IniFormat);
-    for (const QString& key : store.allKeys()) parsed.values.insert(key, store.value(key));
-    parsed.damaged = store.status() == QSettings::FormatError;
+    for (const QString& key : store.allKeys()) {
+        const QVariant value = store.value(key);
+        parsed.damaged = parsed.damaged || !Clean(key, value);
+        parsed.values.insert(key, value);
+    }
+    parsed.damaged = parsed.damaged || store.status() == QSettings::FormatError;  // known once it has parsed
     return parsed;
 }
 
@@ -92,7 +115,9 @@ std::optional<std::string> QtSettingsStore::Read(std::string_view application, s
                                                  std::string_view key) {
     auto parsed = files_.find(application);
     if (parsed == files_.end()) parsed = files_.emplace(application, Parse(FileOf(application))).first;
+    asked_.insert(Key(section, key));
     const QVariant value = parsed->second.values.value(Key(section, key));
+    if (!Clean(Key(section, key), value)) return std::nullopt;
     // A hand-edited list or typed value is none of our texts: treat it as missing.
     if (value.typeId() != QMetaType::QString) return std::nullopt;
     return value.toString().toStdString();
@@ -110,8 +135,11 @@ void QtSettingsStore::Write(std::string_view application, std::string_view secti
     const bool damaged = now.damaged || known.damaged;
     if (damaged && !SetAside(fileName)) Refuse(fileName, "die beschädigte Datei ließ sich nicht beiseitelegen");
     QSettings store(fileName, QSettings::IniFormat);
-    if (damaged)
-        for (auto entry = now.values.cbegin(); entry != now.values.cend(); ++entry) store.setValue(entry.key(), entry.value());
+    asked_.insert(Key(section, key));
+    if (damaged)  // the program's own values that read cleanly, nothing foreign
+        for (auto entry = now.values.cbegin(); entry != now.values.cend(); ++entry)
+            if (asked_.contains(entry.key()) && entry.value().typeId() == QMetaType::QString && Clean(entry.key(), entry.value()))
+                store.setValue(entry.key(), entry.value());
     store.setValue(Key(section, key), FromUtf8(value));
     store.sync();
     if (store.status() != QSettings::NoError) Refuse(fileName, WhyNotWritable(fileName));

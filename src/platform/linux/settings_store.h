@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSet>
 #include <QString>
 #include <QVariantMap>
 #include <map>
@@ -14,10 +15,13 @@ namespace zeltavor::linux_platform {
 //
 // A file is parsed once, at its first read, and every key is read from that
 // parse; a write looks at the file as it is then, hand edits included. A
-// file that does not parse whole is set aside as MEM.conf.unlesbar (then
-// .unlesbar.2, .3, ...) before it is written, and the values that could be
-// read go on into the new file. Anything but a file in its place (a FIFO, a
-// device) is never opened: it counts as unreadable, and a write is refused.
+// file that does not parse whole, is larger than 64 KiB (unread), or holds
+// what Qt would not write back as it reads it (NUL bytes, keys it would
+// encode) is damaged: it is set aside as MEM.conf.unlesbar (then .unlesbar.2,
+// .3, ...) before it is written, and the program's own values that read
+// cleanly (the keys it asked for) go on into the new file, nothing else.
+// Anything but a file in its place (a FIFO, a device) is never opened: it
+// counts as unreadable, and a write is refused.
 class QtSettingsStore final : public SettingsStore {
 public:
     explicit QtSettingsStore(const QString& folder) : folder_(folder) {}
@@ -36,6 +40,7 @@ private:
 
     QString folder_;
     std::map<std::string, Parsed, std::less<>> files_;  // as first read
+    QSet<QString> asked_;  // "section/key" of every read and write: the program's own
 };
 
 }  // namespace zeltavor::linux_platform
