@@ -32,7 +32,7 @@ int Overlap(const PixelRect& a, const PixelRect& b) {
 // panel, the hub on the needle's root, labels clear of the boxes (the
 // monitor count's label was laid out one pixel into its box).
 TEST(View, EveryDensityShowsTheInstrumentOfNinetySixDotsScaled) {
-    for (const float twipsPerPixel : {15.f, 12.f, 10.f, 7.5f}) {
+    for (const float twipsPerPixel : {15.f, 12.f, 10.f, 1440.f / 168, 7.5f, 6.f, 5.f}) {  // 96 to 288 dots per inch
         const double scale = 15 / twipsPerPixel;
         LoadedForm f;  // loaded at 15 twips per pixel: the grid follows the screen
         f.screen.twipsPerPixel = twipsPerPixel;

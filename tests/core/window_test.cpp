@@ -145,6 +145,12 @@ TEST_F(Placement, RightButtonOpensTheOptionsViewAndALeftPressOnlyTakesTheGrip) {
     EXPECT_EQ(std::pair(f.form.DragX, f.form.DragY), std::pair(12, 14));  // halves to even
     EXPECT_TRUE(f.form.Label3.Caption == kCreditLine && f.form.Label3.ForeColor == kCreditColour);
     EXPECT_EQ(f.desktop.regions.size(), regions);
+    for (const auto& [twipsPerPixel, left, shown] : {std::tuple{15.f, 14000.f, 8355.f}, {15, 29000, 23715}, {5, 1000, 0}}) {
+        f.screen.twipsPerPixel = twipsPerPixel;  // 288 dots per inch: the screen is narrower than the view
+        f.form.Left = left;  // near the right edge of the first monitor, or on the second
+        f.form.MouseDown(2, 0, 0, 0);
+        EXPECT_EQ(f.form.Left, shown) << left;  // all of the view on its monitor, or its left part
+    }
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 # A Windows program under Wine (WINEARCH says which) on x_session.sh's X server: a round,
 # topmost instrument with its needle; a logoff while the AutoStart box waits
 # for a click saves the options and ends it without one; the Menu key opens
-# the options. At 120, 144 and 192 dots per inch (Wine's LogPixels) it stays
+# the options. At 120, 144, 192 and 240 dots per inch (Wine's LogPixels) it stays
 # round, and its options view, scaled down to 96, is the one at 96 up to the
 # needle's place and the antialiasing.
 # Usage: x_session.sh windows_program.sh WINE_RUN PROGRAM.exe
@@ -27,6 +27,8 @@ views_at() {
   xdotool windowactivate --sync "$window" key Menu  # as the right button does
   local wide=$(((7000 * $1 + 720) / 1440))
   poll "$deadline" eval '[[ $(place) == *" $wide $size" ]]' || fail "no options view of ${wide}x$size at $1"
+  read -r x _ <<<"$(place)"
+  ((x >= 0 && x + wide <= 1280)) || fail "the options view at $1 leaves the screen: $(place)"
   # Wine paints the controls after the window: the picture waits until none is black.
   poll "$deadline" options_painted "$1" || fail "the options view at $1 is not painted"
 }
@@ -47,7 +49,7 @@ differing() {
   convert "$scratch/$1-options.png" -resize 467x148! -blur 0x1 "$scratch/scaled.png"
   compare -metric AE -fuzz 15% "$scratch/reference.png" "$scratch/scaled.png" null: 2>&1
 }
-shot 0 0 200 200 desktop
+shot 0 0 300 300 desktop
 exe="$scratch/Zeltavor 1.1.exe"  # a dot and a blank in its name: AutoStart must name it whole
 cp "$2" "$exe"
 views_at 96 "$exe"
@@ -70,7 +72,7 @@ done
 run=$("$wine_run" reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Run' /v Zeltavor 2>/dev/null | tr -d '\r')
 [[ $run == *"REG_SZ    \"$("$wine_run" winepath -w "$exe" | tr -d '\r')\""* ]] || fail "the AutoStart entry: $run"
 "$wine_run" reg delete 'HKCU\Software\MEM' /f >/dev/null 2>&1  # back to the first start's place
-for dpi in 120 144 192; do
+for dpi in 120 144 192 240; do  # at 240 the view starts right of the screen's edge less its width
   views_at "$dpi" "$exe"
   end_program
   (($(differing "$dpi") < 4000)) || fail "the options view at $dpi differs from the one at 96 in $(differing "$dpi") of 69116 pixels"

@@ -20,11 +20,9 @@
 namespace zeltavor::linux_platform {
 namespace {
 
-// Why a test is skipped, also for the file under CTest's summary.
+// Why a test is skipped, also into the file under CTest's summary.
 std::string Skipped(const std::string& why) {
-    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    if (const char* file = std::getenv("ZELTAVOR_SKIPPED"))
-        std::ofstream(file, std::ios::app) << "platform." << test->test_suite_name() << '.' << test->name() << ": skipped, " << why << '\n';
+    if (const char* file = std::getenv("ZELTAVOR_SKIPPED")) std::ofstream(file, std::ios::app) << "platform.SettingsStoreTest: skipped, " << why << '\n';
     return why;
 }
 
@@ -133,30 +131,25 @@ TEST_F(SettingsStoreTest, ARefusedWriteNamesTheFileAndTheReason) {
               std::string::npos);
 }
 
-// In a chroot no mount the program can see covers the folder, and nobody can
-// tell the room left: the write is tried, and it succeeds.
-TEST_F(SettingsStoreTest, WhereNoMountCoversTheFolderTheWriteIsTried) {
+// What the file system says, as root: a read-only and a full one refuse the
+// write (Qt alone would leave an empty file and report it written) and lose
+// nothing; where no mount the program sees covers the folder (a chroot),
+// nobody can tell the room left, and the write is tried.
+TEST_F(SettingsStoreTest, FileSystemsThatRefuseTheWriteOrCannotTellTheRoomLeft) {
     if (::geteuid() != 0) {
-        GTEST_SKIP() << Skipped("hiding the mounts needs root");
+        GTEST_SKIP() << Skipped("mounting needs root: read-only, full and unseen file systems go untested");
     }
     EXPECT_EXIT(
         {
             ::unshare(CLONE_NEWNS);
             ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr);
-            const QString mounts = scratch.filePath("mountinfo");  // one mount, far from the folder
-            std::ofstream(mounts.toStdString()) << "1 0 0:1 / /elsewhere rw - tmpfs none rw\n";
-            ::mount(mounts.toStdString().c_str(), "/proc/self/mountinfo", nullptr, MS_BIND, nullptr);
+            const std::string mounts = scratch.filePath("mountinfo").toStdString();  // one mount, far from the folder
+            std::ofstream(mounts) << "1 0 0:1 / /elsewhere rw - tmpfs none rw\n";
+            ::mount(mounts.c_str(), "/proc/self/mountinfo", nullptr, MS_BIND, nullptr);
             store.Write("MEM", "Optionen", "MEMTOP", "1500");
             std::exit(QtSettingsStore(folder).Read("MEM", "Optionen", "MEMTOP") == "1500" ? 0 : 2);
         },
         ::testing::ExitedWithCode(0), "");
-}
-
-// A read-only file system, and a full one: Qt alone would leave an empty file and report it written.
-TEST_F(SettingsStoreTest, AReadOnlyOrFullFileSystemRefusesTheWriteAndLosesNothing) {
-    if (::geteuid() != 0) {
-        GTEST_SKIP() << Skipped("mounting a tmpfs needs root; the read-only and the full disk go untested");
-    }
     for (const auto& [options, reason] : {std::pair{"size=128k", "schreibgeschützt"}, {"size=128k", "der Datenträger ist voll"}}) {
         ASSERT_NO_FATAL_FAILURE(Mount(folder, options));  // without it the filler would fill a real disk
         QtSettingsStore writer(folder);

@@ -115,6 +115,7 @@ private:
     void SaveSetting(const char* key, const std::string& value);
     double MonitorCount() const;
     void PullInsideMonitors();
+    void KeepOnItsMonitor();
     void DiskCheck();
     void ShowNoReading();
     void SampleSource();

@@ -94,7 +94,7 @@ public:
 
     void operator()(const Label* label) {
         if (!label->Visible) return;
-        const PixelRect place = PlaceOf(*label);
+        const PixelRect place = ClearOfTheBoxes(PlaceOf(*label));
         if (!label->Transparent) view_.drawn.push_back(DrawnFill{place, ContainerColour()});
         DrawnText text;
         text.text = ShownCaption(*label);
@@ -159,6 +159,17 @@ private:
         view_.painted.push_back({id, name, button, place, control.Visible, control.Visible && InWindow(place)});
     }
 
+    // A label laid out into the box beside it (by a twip, which at a high
+    // density is pixels) ends where the box begins: the box would hide its end.
+    PixelRect ClearOfTheBoxes(PixelRect place) const {
+        for (const PanelControl& entry : kPanelControlsInFocusOrder) {
+            if (entry.box == nullptr || container_ != &form_.Frame1) continue;  // the boxes stand in the panel
+            const PixelRect box = PlaceOf(form_.*entry.box);
+            if (place.left < box.left && box.left < place.right() && place.top < box.bottom() && box.top < place.bottom())
+                place.width = box.left - place.left;
+        }
+        return place;
+    }
     float OffsetX() const { return container_ ? container_->Left : 0; }
     float OffsetY() const { return container_ ? container_->Top : 0; }
     Rgb ContainerColour() const { return container_ ? container_->BackColor : form_.BackColor; }

@@ -2,6 +2,7 @@
 #include "app/settings_names.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace zeltavor {
 
@@ -17,9 +18,11 @@ void Form1::MouseDown(int Button, int /*Shift*/, float X, float Y) {
     Label3.ForeColor = kCreditColour;
     if (Button != kRightButton) return;
 
-    // The options view: the dial at natural size with the panel beside it.
+    // The options view: the dial at natural size with the panel beside it,
+    // all of it on the monitor that holds the window.
     SetWidth(7000);
     SetHeight(2220);
+    KeepOnItsMonitor();
     BackgroundPicture = Image2.Content;
     Eckig();
     NeedleLen = 800;
@@ -66,6 +69,16 @@ void Form1::DisplayChanged() {
     PullInsideMonitors();
     const double bottom = platform_.screen.Height();
     if (bottom < static_cast<double>(Top) + Height()) Top = ToSingle(std::max(0.0, bottom - Height()));
+}
+
+// Monitors stand side by side, each as wide as the primary. Where the window
+// is wider than its monitor (a dense laptop screen), its left part shows: the
+// dial with the source dot.
+void Form1::KeepOnItsMonitor() {
+    const double monitorWidth = platform_.screen.Width();
+    const double monitorLeft = std::floor(Left / monitorWidth) * monitorWidth;
+    if (Left + Width() > monitorLeft + monitorWidth) Left = ToSingle(monitorLeft + monitorWidth - Width());
+    if (Left < monitorLeft) Left = ToSingle(monitorLeft);
 }
 
 void Form1::DblClick() { Left = ToSingle(MonitorCount() * platform_.screen.Width() - Width() - 10); }

@@ -67,9 +67,14 @@ public:
         const int length = static_cast<int>(caption.size());
         RECT place = ToRect(text.place);
         HGDIOBJ old = SelectObject(dc_, FontOf(text.font));
-        SIZE needed{};
-        GetTextExtentPoint32W(dc_, caption.c_str(), length, &needed);
-        SelectObject(dc_, FontOf(text.font, NarrowedStretch(needed.cx, text.place.width)));
+        const auto width = [&] {
+            SIZE needed{};
+            GetTextExtentPoint32W(dc_, caption.c_str(), length, &needed);
+            return needed.cx;
+        };
+        // A face narrowed by its average width need not come out as narrow as asked.
+        for (int stretch = NarrowedStretch(width(), text.place.width); stretch < 100 && stretch >= 40 && width() > text.place.width; stretch -= 5)
+            SelectObject(dc_, FontOf(text.font, stretch));
         SetBkMode(dc_, TRANSPARENT);
         const UINT format = (text.centred ? DT_CENTER : DT_LEFT) | DT_TOP | DT_SINGLELINE | DT_NOPREFIX;
         if (text.emboss) {
