@@ -45,6 +45,8 @@ esac
 program=$1
 shift
 export WINEPREFIX=${WINEPREFIX:-$(cd "$(dirname "$program")" && pwd)/wine-prefix}
+export TMPDIR=$WINEPREFIX-tmp  # the server's socket folder goes with the prefix, not into the user's
+mkdir -p "$TMPDIR"
 export WINEDEBUG=-all
 # No Mono or Gecko installers on first start, and no menu entries written into $HOME.
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
