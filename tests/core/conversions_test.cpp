@@ -12,13 +12,8 @@ namespace {
 
 const NumberLocale kPoint{"."}, kComma{","};
 
-// The error number a call raises, or 0 when it raises none.
-int ErrorOf(const std::function<void()>& call) {
-    try {
-        call();
-    } catch (const RuntimeError& error) {
-        return error.number();
-    }
+int ErrorOf(const std::function<void()>& call) {  // the error number a call raises, or 0
+    try { call(); } catch (const RuntimeError& error) { return error.number(); }
     return 0;
 }
 

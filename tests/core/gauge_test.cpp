@@ -32,14 +32,10 @@ TEST(Needle, PercentagesPointAtTheirDialStepsFromThePivot) {
 // Ticks until the hand-over, the needle's last place during the sweep, and
 // where the first refresh tick puts it.
 TEST(Sweep, EndsWhenTheCounterReachesTheReading) {
-    const struct {
-        const char* caption;
-        std::uint32_t memoryLoad;
-        int ticks;
-        double lastSweepDirection, firstRefreshDirection;
-    } cases[] = {{"RAM", 45, 45, 6, 12}, {"RAM", 0, 1, 171.5, 210}, {"RAM", 1, 1, 171.5, 216},  // never moved
-                 {"RAM", 80, 80, 132, 108},  // beyond the reading, then back
-                 {"HD", 0, 96, 192, 144}, {"ram", 45, 96, 192, 144}};  // any caption but "RAM": the disk
+    const struct { const char* caption; std::uint32_t memoryLoad; int ticks; double lastSweepDirection, firstRefreshDirection; } cases[] = {
+        {"RAM", 45, 45, 6, 12}, {"RAM", 0, 1, 171.5, 210}, {"RAM", 1, 1, 171.5, 216},  // never moved
+        {"RAM", 80, 80, 132, 108},  // beyond the reading, then back
+        {"HD", 0, 96, 192, 144}, {"ram", 45, 96, 192, 144}};  // any caption but "RAM": the disk
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.caption) + " " + std::to_string(c.memoryLoad));
         LoadedForm f{{"lblHDRAM.Caption", c.caption}};

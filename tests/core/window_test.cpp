@@ -7,40 +7,11 @@
 namespace zeltavor::testing {
 namespace {
 
-// The value a start-up makes of a stored one.
-std::string LoadedFrom(const char* key, const std::string& stored) {
-    LoadedForm f{{key, stored}};
-    const std::string name = key;
-    return name == "txtHeight" ? f.form.txtHeight.Text : name == "Monis" ? f.form.Monis.Text : f.form.lblHDRAM.Caption;
-}
-
-TEST(Load, FirstStartWithAnEmptyStoreOnlyReads) {
-    LoadedForm f;
-    EXPECT_EQ(f.form.lblHDRAM.Caption + " " + f.form.Monis.Text + " " + f.form.txtHeight.Text, "RAM 1 1200");
-    EXPECT_TRUE(f.form.imgDot0.Visible && !f.form.ImgDot1.Visible && f.form.BackgroundPicture == Picture::DialFace);
-    EXPECT_EQ(std::tuple(f.form.Left, f.form.Top, f.form.Width(), f.form.Height()), std::tuple(1000, 1000, 1200, 1200));
-    EXPECT_EQ(f.desktop.regions, std::vector<RoundRectRegion>{(RoundRectRegion{0, 0, 80, 80, 170, 170})});
-    EXPECT_TRUE(f.desktop.topWindowCalls == 1 && f.settings.writes.empty());
-}
-
-TEST(Load, CorrectsWhatIsStored) {
-    const struct {
-        const char *key, *stored, *loaded;
-    } cases[] = {{"txtHeight", "abc", "2220"}, {"txtHeight", "", "2220"},  // empty is a value, not missing
-                 {"txtHeight", "500", "800"},  {"txtHeight", "9000", "2500"}, {"txtHeight", "0800", "0800"},
-                 {"Monis", "7", "2"},          {"Monis", "0", "0"},          {"Monis", "", "1"},
-                 {"Monis", "zwei", "1"},       {"Monis", "-3", "1"},  // no count the panel can type
-                 {"lblHDRAM.Caption", "HD", "HD"}, {"lblHDRAM.Caption", "hd", "hd"}};
-    for (const auto& c : cases) EXPECT_EQ(LoadedFrom(c.key, c.stored), c.loaded) << c.key << "=" << c.stored;
-}
-
 TEST(Load, PositionIsCorrectedAtTheTopAndTheRightOnlyAndUnusableOnesCountAsMissing) {
-    const struct {
-        const char *top, *left, *monitors;
-        float wantTop, wantLeft;
-    } cases[] = {{"-500", "40000", "1", 100, 14160}, {"99000", "-45", "1", 99000, -45}, {"0", "0", "1", 0, 0},
-                 {"5", "5", "0", 5, -1200},  // no monitors: left of the screen
-                 {"1e9", "-1e9", "2", 1e9, -1e9}};  // the farthest usable place
+    const struct { const char *top, *left, *monitors; float wantTop, wantLeft; } cases[] = {
+        {"-500", "40000", "1", 100, 14160}, {"99000", "-45", "1", 99000, -45}, {"0", "0", "1", 0, 0},
+        {"5", "5", "0", 5, -1200},  // no monitors: left of the screen
+        {"1e9", "-1e9", "2", 1e9, -1e9}};  // the farthest usable place
     for (const auto& c : cases) {
         LoadedForm f{{"MEMTOP", c.top}, {"MEMLeft", c.left}, {"Monis", c.monitors}};
         EXPECT_EQ(std::pair(f.form.Top, f.form.Left), std::pair(c.wantTop, c.wantLeft)) << c.top << " " << c.left;
@@ -51,18 +22,6 @@ TEST(Load, PositionIsCorrectedAtTheTopAndTheRightOnlyAndUnusableOnesCountAsMissi
         f.form.MouseMove(1, 0, 5000, 5000);  // a drag from there stays in range
         EXPECT_EQ(std::pair(f.form.Top, f.form.Left), std::pair(6000.f, 6000.f)) << stored;
     }
-}
-
-// A hand-edited caption of any length is kept whole, yet what a front-end
-// copies and compares at every tick is only what a label can show.
-TEST(Load, AHugeCaptionIsKeptWholeButShownInPart) {
-    LoadedForm f{{"lblHDRAM.Caption", std::string(20'000'000, 'x')}};
-    const View view = ViewOf(f.form);
-    EXPECT_EQ(view.reading, std::string(kShownCaptionLength, 'x'));
-    f.form.lblHDRAM.Caption.back() = 'y';
-    EXPECT_EQ(ViewOf(f.form), view);
-    f.form.Unload();
-    EXPECT_EQ(f.settings.Stored("lblHDRAM.Caption").size(), 20'000'000u);
 }
 
 TEST(Layout, SizeSnapsToPixelsAndOnlyAChangeRunsTheLayout) {

@@ -44,13 +44,9 @@ done
 command=$(sed -n 's/^Exec=//p' "$entry")
 XDG_CONFIG_HOME=$prefix "$root/usr/bin/$command" &
 gauge=$!
-started=no
-for _ in $(seq 300); do  # up to 30 s on a busy machine
-  xdotool search --pid "$gauge" --name '^Zeltavor$' >/dev/null 2>&1 && { started=yes; break; }
-  sleep 0.1
-done
+started=$(timeout 30 xdotool search --sync --pid "$gauge" --name '^Zeltavor$' 2>/dev/null || true)  # 30 s on a busy machine
 kill "$gauge"; wait "$gauge" || true
-[[ $started == yes ]] || { echo "the menu entry's command ($command) showed no window"; exit 1; }
+[[ -n $started ]] || { echo "the menu entry's command ($command) showed no window"; exit 1; }
 run_dpkg -r zeltavor
 for file in usr/bin/zeltavor usr/share/applications/de.zeltavor.zeltavor.desktop; do
   [[ ! -e $root/$file ]] || { echo "/$file is left after removal"; exit 1; }

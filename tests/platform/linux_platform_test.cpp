@@ -9,7 +9,6 @@
 #include <tuple>
 
 #include "drives.h"
-#include "key_state.h"
 #include "memory_status.h"
 #include "xdg_autostart.h"
 
@@ -78,20 +77,6 @@ TEST(Drives, TheSystemDriveIsTheRootFileSystemAsDfShowsIt) {
     LinuxDrives drives;
     EXPECT_TRUE(drives.MakeDriveCurrent("C:") && !drives.MakeDriveCurrent("D:") && drives.CurrentDriveGeometry());
     EXPECT_EQ(fs::current_path(), before);  // the working folder stays where it is
-}
-
-TEST(KeyState, PressesAndReleasesGiveTheAsynchronousKeyBits) {
-    KeyLatch f12;
-    const auto query = [&](auto... steps) {
-        (((steps ? f12.Press() : f12.Release())), ...);
-        return f12.Query();
-    };
-    EXPECT_EQ(query(), 0);
-    EXPECT_EQ(query(true), -32767);  // 0x8001: down, pressed since the last query
-    EXPECT_EQ(query(), std::int16_t(0x8000));  // held: no new press
-    EXPECT_EQ(query(false), 0);
-    EXPECT_EQ(query(true, false), 0x0001);  // pressed and released between two queries
-    EXPECT_EQ(query(), 0);
 }
 
 class XdgAutostartTest : public ::testing::Test {

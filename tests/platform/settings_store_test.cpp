@@ -20,12 +20,6 @@
 namespace zeltavor::linux_platform {
 namespace {
 
-// Why a test is skipped, also into the file under CTest's summary.
-std::string Skipped(const std::string& why) {
-    if (const char* file = std::getenv("ZELTAVOR_SKIPPED")) std::ofstream(file, std::ios::app) << "platform.SettingsStoreTest: skipped, " << why << '\n';
-    return why;
-}
-
 class SettingsStoreTest : public ::testing::Test {
 protected:
     QTemporaryDir scratch;
@@ -91,15 +85,13 @@ TEST_F(SettingsStoreTest, AnyTextComesBackUnchangedAndHandEditedValuesThatAreNoT
 TEST_F(SettingsStoreTest, ADamagedFileIsSetAsideAndWhatCouldBeReadIsKept) {
     QByteArray garbage;
     for (int i = 0; i < 4096; ++i) garbage.append(static_cast<char>((i * 7919) % 256));
-    const struct {
-        QByteArray text;
-        const char *caption, *size;
-    } damaged[] = {{"[Optionen]\nlblHDRAM.Caption=HD\nthis line is no setting\ntxtHeight=1500\nFremd=1\n", "HD", "1500"},
-                   {"[Optionen\nlblHDRAM.Caption=HD\ntxtHeight=1500\n", "HD", "1500"},
-                   {"[Optionen]\nlblHDRAM.Caption=HD\nGr\xc3\xb6\xc3\x9f\x65=1\n", "HD", nullptr},  // a key Qt would encode
-                   {garbage, nullptr, nullptr},
-                   {QByteArrayLiteral("[Optionen]\ntxtHeight=15\00000\n\0\0Monis=2\n"), nullptr, nullptr},  // NUL bytes
-                   {"[Optionen]\ntxtHeight=1500\n" + QByteArray(70000, ';'), nullptr, nullptr}};  // too large for ours
+    const struct { QByteArray text; const char *caption, *size; } damaged[] = {
+        {"[Optionen]\nlblHDRAM.Caption=HD\nthis line is no setting\ntxtHeight=1500\nFremd=1\n", "HD", "1500"},
+        {"[Optionen\nlblHDRAM.Caption=HD\ntxtHeight=1500\n", "HD", "1500"},
+        {"[Optionen]\nlblHDRAM.Caption=HD\nGr\xc3\xb6\xc3\x9f\x65=1\n", "HD", nullptr},  // a key Qt would encode
+        {garbage, nullptr, nullptr},
+        {QByteArrayLiteral("[Optionen]\ntxtHeight=15\00000\n\0\0Monis=2\n"), nullptr, nullptr},  // NUL bytes
+        {"[Optionen]\ntxtHeight=1500\n" + QByteArray(70000, ';'), nullptr, nullptr}};  // too large for ours
     for (int i = 0; i < 6; ++i) {
         const auto& [text, caption, size] = damaged[i];
         WriteFile(text);
@@ -136,8 +128,10 @@ TEST_F(SettingsStoreTest, ARefusedWriteNamesTheFileAndTheReason) {
 // nothing; where no mount the program sees covers the folder (a chroot),
 // nobody can tell the room left, and the write is tried.
 TEST_F(SettingsStoreTest, FileSystemsThatRefuseTheWriteOrCannotTellTheRoomLeft) {
-    if (::geteuid() != 0) {
-        GTEST_SKIP() << Skipped("mounting needs root: read-only, full and unseen file systems go untested");
+    if (::geteuid() != 0) {  // skipped, and why, also into the file shown under CTest's summary
+        const char* why = "mounting needs root: read-only, full and unseen file systems go untested";
+        if (const char* file = std::getenv("ZELTAVOR_SKIPPED")) std::ofstream(file, std::ios::app) << "platform.SettingsStoreTest: skipped, " << why << '\n';
+        GTEST_SKIP() << why;
     }
     EXPECT_EXIT(
         {
