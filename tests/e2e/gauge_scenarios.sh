@@ -45,7 +45,8 @@ first_start() {
 
 # Dragged onto a monitor of twice the density (a laptop with an external
 # screen), the instrument keeps its size in twips: twice the pixels, and its
-# outline follows it there.
+# outline follows it there; a double-click sends it to that monitor's right
+# edge, which is nearer in the window's pixels than on the first.
 two_scales() {
   xrandr --setmonitor LEFT 1024/270x768/203+0+0 screen && xrandr --setmonitor RIGHT 1024/270x768/203+1024+0 none
   settings '[Optionen]\nMonis=2\ntxtHeight=1500\n'
@@ -54,6 +55,9 @@ two_scales() {
   x mousemove 117 117 mousedown 1 mousemove 600 117 sleep 0.2 mousemove 1200 117 mouseup 1
   poll "$deadline" eval '[[ $(place) == *" 200 200" ]]' || fail "not twice the pixels on the denser monitor: $(place)"
   settles 200 "the outline's width there" eval "xwininfo -shape -id $window | sed -n 's/.*Window shape extents: *\([0-9]*\)x.*/\1/p'"
+  read -r x y w h <<<"$(place)"  # a double-click: to the right edge of the denser monitor, not past it
+  x mousemove $((x + w / 2)) $((y + h / 2)) click --repeat 2 --delay 80 1
+  poll "$deadline" eval 'read -r x _ w _ <<<"$(place)"; ((x > 1800 && x + w <= 2048))' || fail "double-clicked to $(place)"
 }
 
 # The primary monitor right of another, as RandR may put it: places are

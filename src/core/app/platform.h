@@ -22,6 +22,10 @@ public:
     virtual ~Screen() = default;
     virtual float Width() const = 0;
     virtual float Height() const = 0;
+    // How far this many monitors, side by side from the primary's left edge,
+    // reach, in the window's twips: as wide as the primary each, unless the
+    // toolkit knows the monitors beside it (a denser one is narrower).
+    virtual double MonitorsWidth(double count) const { return count * Width(); }
     // The primary screen's top-left corner among all monitors, in pixels:
     // every place the window takes is measured from it.
     virtual PixelPoint PrimaryOrigin() const { return {}; }

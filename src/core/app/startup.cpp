@@ -38,7 +38,7 @@ void Form1::Load() {
     Left = ToSingle(TextToDouble(GetSettingIf(kLeft, "1000", UsablePosition), platform_.locale));
     if (Top < 0) Top = 100;
     const float rightLimit =
-        ToSingle(TextToDouble(Monis.Text, platform_.locale) * platform_.screen.Width() - 1200);
+        ToSingle(platform_.screen.MonitorsWidth(TextToDouble(Monis.Text, platform_.locale)) - 1200);
     if (rightLimit < Left) Left = rightLimit;
     SetWidth(ToSingle(TextToDouble(txtHeight.Text, platform_.locale)));
     SetHeight(ToSingle(TextToDouble(txtHeight.Text, platform_.locale)));

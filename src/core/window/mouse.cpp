@@ -59,7 +59,7 @@ void Form1::MouseUp() {
 }
 
 void Form1::PullInsideMonitors() {
-    const double span = MonitorCount() * platform_.screen.Width();
+    const double span = platform_.screen.MonitorsWidth(MonitorCount());
     if (span < static_cast<double>(Left) + Width()) Left = ToSingle(span - Width());
 }
 
@@ -81,7 +81,7 @@ void Form1::KeepOnItsMonitor() {
     if (Left < monitorLeft) Left = ToSingle(monitorLeft);
 }
 
-void Form1::DblClick() { Left = ToSingle(MonitorCount() * platform_.screen.Width() - Width() - 10); }
+void Form1::DblClick() { Left = ToSingle(platform_.screen.MonitorsWidth(MonitorCount()) - Width() - 10); }
 
 // The monitors stand side by side, each as wide as the primary screen; a
 // count that is not a number (an emptied box) counts as one monitor.

@@ -16,6 +16,7 @@ public:
 
     float Width() const override;
     float Height() const override;
+    double MonitorsWidth(double count) const override;
     PixelPoint PrimaryOrigin() const override;
     float TwipsPerPixelX() const override { return twipsPerPixelX_; }
     float TwipsPerPixelY() const override { return twipsPerPixelY_; }
