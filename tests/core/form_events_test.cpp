@@ -105,6 +105,7 @@ TEST_F(Events, AMoveToADenserMonitorRedrawsTheWindowForIt) {
 TEST_F(Events, TheWindowStandsOnThePrimaryMonitorAndFollowsMovesByOthers) {
     screen.origin = {1920, 0};
     EXPECT_EQ(events.Load().geometry, (PixelRect{1987, 67, 148, 148}));
+    EXPECT_EQ(events.Moved(1989, 85).geometry, (PixelRect{1987, 67, 148, 148}));  // i3's frame there: asked again
     EXPECT_FALSE(events.Moved(300, 200).geometry);  // onto the monitor on the left; not sent back
     EXPECT_EQ(std::tuple(form.Left, form.Top), std::tuple(-1620 * 15, 200 * 15));
     events.Moved(2300, 200);

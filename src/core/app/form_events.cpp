@@ -181,12 +181,20 @@ Changes FormEvents::DensityChanged(int left, int top) {
     });
 }
 
-// Start-up places the window first. While a button is held on the dial the
-// drag places it, and the window manager's answers lag behind. A place taken
-// is not sent back: answers to earlier moves would bounce to and fro.
+// Start-up places the window first. A window manager may put a new window
+// elsewhere all the same (i3 puts its frame where the window asked to be):
+// start-up's place is asked for once more, or the window would creep at
+// every start. While a button is held on the dial the drag places it, and
+// the window manager's answers lag behind. Any other place taken is not sent
+// back: answers to earlier moves would bounce to and fro.
 Changes FormEvents::Moved(int left, int top) {
     const PixelRect now = Geometry();
     if (!placed_ || pressed_ == Target::Window || (now.left == left && now.top == top)) return {};
+    if (std::exchange(askAgain_, false)) {
+        Changes again;
+        again.geometry = now;
+        return again;
+    }
     return Run([&] {
         TakePlace(left, top);
         placed_ = Geometry();
@@ -224,7 +232,10 @@ Changes FormEvents::Changed() {
         changes.end = true;
         return changes;
     }
-    if (const PixelRect geometry = Geometry(); geometry != placed_) changes.geometry = placed_ = geometry;
+    if (const PixelRect geometry = Geometry(); geometry != placed_) {
+        askAgain_ = !placed_;  // start-up's place; a later one of ours is answered by then
+        changes.geometry = placed_ = geometry;
+    }
     changes.timer1 = TimerOrderFor(form_.Timer1, timer1Generation_);
     changes.timer2 = TimerOrderFor(form_.Timer2, timer2Generation_);
     View view = ViewOf(form_);

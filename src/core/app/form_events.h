@@ -120,6 +120,7 @@ private:
     bool shown_ = false;  // the first show has been handled
     bool built_ = false;  // view_ describes the window
     std::optional<PixelRect> placed_;
+    bool askAgain_ = false;  // start-up's place, until the window manager has answered it
     MousePointer pointer_ = MousePointer::Default;
     unsigned timer1Generation_ = 0, timer2Generation_ = 0;
 };
