@@ -1,0 +1,25 @@
+// The yardstick for the first painted frame: the least a Qt program does to
+// show a round, frameless, topmost window of the gauge's size and place.
+#include <QApplication>
+#include <QPainter>
+#include <QWidget>
+
+class Bare final : public QWidget {
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.fillRect(rect(), Qt::black);
+        painter.setBrush(Qt::red);
+        painter.drawEllipse(rect());
+    }
+};
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    Bare window;
+    window.setWindowFlags(Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+    window.setGeometry(67, 67, 80, 80);
+    window.setMask(QRegion(0, 0, 80, 80, QRegion::Ellipse));
+    window.show();
+    return application.exec();
+}
