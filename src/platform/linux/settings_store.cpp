@@ -73,7 +73,8 @@ bool SetAside(const QString& damagedFile) {
 bool FileOrNothing(const QString& path) { return !QFileInfo::exists(path) || QFileInfo(path).isFile(); }
 
 // What Qt writes back as it read it: a key of letters, digits, "_", "-" and
-// "." (Qt would encode anything else), a value that is text without NUL.
+// ".", with "/" after its section (Qt would encode anything else), and a
+// value that is text without NUL.
 bool Clean(const QString& key, const QVariant& value) {
     const bool plainKey = std::all_of(key.begin(), key.end(), [](QChar c) {
         return c.unicode() < 128 && (c.isLetterOrNumber() || QStringLiteral("_-./").contains(c));
