@@ -84,10 +84,9 @@ bool Clean(const QString& key, const QVariant& value) {
 
 // Qt reads a file that begins with UTF-8's byte order mark whole, and calls
 // it malformed: the mark goes, the text stays as it was.
-void DropByteOrderMark(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.read(3) != "\xEF\xBB\xBF") return;
-    const QByteArray text = file.readAll();
+void DropByteOrderMark(const QString& path, const QByteArray& bytes) {
+    if (!bytes.startsWith("\xEF\xBB\xBF")) return;
+    const QByteArray text = bytes.mid(3);
     QSaveFile plain(path);
     if (plain.open(QIODevice::WriteOnly) && plain.write(text) == text.size()) plain.commit();
 }
@@ -98,8 +97,10 @@ QtSettingsStore::Parsed QtSettingsStore::Parse(const QString& path) {
     Parsed parsed;
     if (!FileOrNothing(path)) return parsed;
     QFile file(path);  // too large, or with NUL bytes in it: damaged, and nothing of it is read
-    if (file.size() > kLargestFile || (file.open(QIODevice::ReadOnly) && file.readAll().contains('\0'))) return {{}, true};
-    DropByteOrderMark(path);
+    if (file.size() > kLargestFile) return {{}, true};
+    const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    if (bytes.contains('\0')) return {{}, true};
+    DropByteOrderMark(path, bytes);
     const QSettings store(path, QSettings::IniFormat);
     for (const QString& key : store.allKeys()) {
         const QVariant value = store.value(key);
