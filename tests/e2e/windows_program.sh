@@ -4,8 +4,9 @@
 # for a click saves the options and ends it without one; the Menu key opens
 # the options. At 120, 144, 192 and 240 dots per inch (Wine's LogPixels) it stays
 # round, and its options view, scaled down to 96, is the one at 96 up to the
-# needle's place and the antialiasing.
-# Usage: x_session.sh windows_program.sh WINE_RUN PROGRAM.exe
+# needle's place and the antialiasing. A smaller resolution brings it back
+# inside the screen.
+# Usage: x_session.sh windows_program.sh WINE_RUN PROGRAM.exe DISPLAY_MODE.exe
 wine_run=$1
 "$wine_run" --probe || exit  # 77: skipped, where 32-bit code cannot run
 source "$(dirname "$0")/x11_lib.sh"
@@ -69,6 +70,12 @@ stored=$("$wine_run" reg query 'HKCU\Software\MEM\Optionen' 2>/dev/null)
 for value in "MEMLeft    REG_SZ    1575" "MEMTOP    REG_SZ    3075" "txtHeight    REG_SZ    2220" "Monis    REG_SZ    1" "lblHDRAM.Caption    REG_SZ    RAM"; do
   [[ $stored == *"$value"* ]] || fail "not stored: $value"
 done
+start_program "$wine_run" "$exe"
+xdotool windowmove "$window" 1100 800; becomes "1100 800 148 148"
+xrandr --newmode 1024x768 63.50 1024 1072 1176 1328 768 771 775 798 && xrandr --addmode screen 1024x768
+"$wine_run" "$3" 1024 768 || fail "no change to 1024x768"
+becomes "876 620 148 148"
+"$wine_run" "$3" 1280 1024; end_program
 run=$("$wine_run" reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Run' /v Zeltavor 2>/dev/null | tr -d '\r')
 [[ $run == *"REG_SZ    \"$("$wine_run" winepath -w "$exe" | tr -d '\r')\""* ]] || fail "the AutoStart entry: $run"
 "$wine_run" reg delete 'HKCU\Software\MEM' /f >/dev/null 2>&1  # back to the first start's place
