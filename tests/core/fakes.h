@@ -90,13 +90,9 @@ struct FakeAutostart final : AutostartStore {
 struct FakeDesktop final : Desktop {
     int topWindowCalls = 0, clipboardClears = 0;
     bool clipboardHeld = false;  // open in another program
-    std::vector<RoundRectRegion> regions;
-    std::vector<std::string> messages;
     RunningExecutable executable{"C:\\Tools", "Gauge.exe", '\\'};
     void TopWindow() override { ++topWindowCalls; }
-    void SetWindowRgn(const RoundRectRegion& region) override { regions.push_back(region); }
     bool ClearClipboard() override { return !clipboardHeld && ++clipboardClears; }
-    void ShowMessage(std::string_view text) override { messages.emplace_back(text); }
     RunningExecutable Executable() override { return executable; }
 };
 

@@ -54,12 +54,18 @@ TEST_F(Events, ADotActsOnReleaseAndADoubleClickSwitchesOnce) {
     EXPECT_EQ(settings.writes, std::vector<std::string>{"lblHDRAM.Caption"});
     EXPECT_EQ(form.Left, 1000);  // nor does it move the window, as a double-click beside the dots does
     EXPECT_EQ(events.DoubleClick(10, 10).geometry->left, (15360 - 2220 - 10) / 15);
-    const Image& dot = form.ImgDot1;  // its right and bottom edges are outside
-    EXPECT_EQ(std::tuple(form.DotAt(dot.Left + dot.Width - 1, dot.Top), form.DotAt(dot.Left + dot.Width, dot.Top),
-                         form.DotAt(dot.Left, dot.Top + dot.Height)), std::tuple(&dot, nullptr, nullptr));
-    events.Activate(PaintedControlId::imgDot0);  // hidden now: a screen reader presses only what is there
-    events.Activate(PaintedControlId::ImgDot1);
-    EXPECT_TRUE(form.lblHDRAM.Caption == "RAM" && !form.Unloaded);
+    for (const auto& [x, y] : {std::pair{66, 109}, {81, 109}, {67, 123}}) {  // just beside the dot: the window's
+        events.Press(1, x, y);
+        events.Release(1, x, y);
+    }
+    events.Press(2, 80, 122);  // the right button on its last pixel: no options view
+    EXPECT_FALSE(events.Release(2, 80, 122).geometry);
+    EXPECT_EQ(form.lblHDRAM.Caption, "HD");
+    events.Press(1, 67, 109);  // from its first pixel to its last: a click
+    events.Release(1, 80, 122);
+    events.Activate(PaintedControlId::ImgDot1);  // hidden now: a screen reader presses only what is there
+    events.Activate(PaintedControlId::imgDot0);
+    EXPECT_TRUE(form.lblHDRAM.Caption == "HD" && !form.Unloaded);
 }
 
 // The options by key, typing, a click, and the red cross: a click on it, not a
@@ -68,15 +74,13 @@ TEST_F(Events, ADotActsOnReleaseAndADoubleClickSwitchesOnce) {
 TEST_F(Events, ThePanelTakesKeysTextAndClicksAndTheRedCrossActsOnRelease) {
     events.Load();
     EXPECT_FALSE(events.Move(0, kDotX, kDotY).cursor);  // no hand over a dot
-    EXPECT_EQ(events.OptionsKey().geometry, (PixelRect{67, 67, 467, 148}));
-    std::int16_t typed = 'a';
-    events.KeyPress(PanelControlId::txtHeight, typed);
-    EXPECT_EQ(typed, 0);
+    EXPECT_EQ(events.KeyDown({Key::Menu}).changes.geometry, (PixelRect{67, 67, 467, 148}));
+    EXPECT_EQ(events.KeyDown({Key::Character, false, 'a'}).route, KeyRoute::Taken);  // in the size box
     events.Edited(PanelControlId::txtHeight, "1500");
     for (const PanelControlId none : {PanelControlId{-99}, PanelControlId{6}, PanelControlId::Monis})  // IDOK, past the end, a box
         EXPECT_FALSE(events.Click(none).geometry);
-    EXPECT_EQ(events.ReturnKey(PanelControlId::txtHeight).geometry, (PixelRect{67, 67, 100, 100}));  // "weiter"
-    events.OptionsKey();
+    EXPECT_EQ(events.KeyDown({Key::Return}).changes.geometry, (PixelRect{67, 67, 100, 100}));  // "weiter"
+    events.KeyDown({Key::F10, true});
     const double crossX = (2460 + 3750 + 300) / 15.0, crossY = (-60 + 1500 + 300) / 15.0;
     EXPECT_EQ(events.Move(0, (2460 + 3750) / 15.0, crossY).cursor, MousePointer::Hand);  // from its left edge
     EXPECT_EQ(events.Move(0, crossX, 20).cursor, MousePointer::Default);
@@ -86,7 +90,42 @@ TEST_F(Events, ThePanelTakesKeysTextAndClicksAndTheRedCrossActsOnRelease) {
     events.Press(1, crossX, crossY);
     EXPECT_FALSE(events.Release(1, 10, 10).end);
     events.Press(1, crossX, (-60 + 1500) / 15.0);  // from its top edge
-    EXPECT_TRUE(events.Release(1, crossX, crossY).end);
+    EXPECT_EQ(events.Release(1, crossX, crossY).end->status, 0);
+}
+
+// Tab goes round what is in view: the panel's controls, the source dot, the
+// red cross and the window; Space and Return press a painted button, which
+// shows it has the focus. Keys typed on the window go to the unseen size box
+// through its filter; a paste is taken whole or not at all.
+TEST_F(Events, TabReachesEveryControlAndKeysPressWhatHasTheFocus) {
+    events.Load();
+    EXPECT_EQ(events.KeyDown({Key::Character, false, '7'}).route, KeyRoute::ToSizeBox);
+    EXPECT_EQ(events.KeyDown({Key::Character, false, 'x'}).route, KeyRoute::Taken);
+    EXPECT_EQ(events.KeyDown({Key::Character, false, 22}).route, KeyRoute::Native);  // Ctrl+V
+    const std::size_t drawn = events.view().drawn.size();
+    EXPECT_EQ(events.KeyDown({Key::Tab}).changes.focus, Focus(PaintedControlId::imgDot0));
+    EXPECT_EQ(events.view().drawn.size(), drawn + 4);  // its frame of four lines
+    EXPECT_EQ(events.KeyDown({Key::Tab, true}).changes.focus, Focus());
+    EXPECT_EQ(events.KeyDown({Key::Menu}).changes.focus, Focus(PanelControlId::txtHeight));
+    std::vector<Focus> round;
+    for (int i = 0; i < 9; ++i) round.push_back(*events.KeyDown({Key::Tab}).changes.focus);
+    EXPECT_EQ(round, (std::vector<Focus>{PanelControlId::cmd_weiter, PanelControlId::Monis, PanelControlId::cmd_auto,
+                                         PanelControlId::cmd_aus, PanelControlId::cmd_clear, PaintedControlId::imgDot0,
+                                         PaintedControlId::cmd_EXIT, Focus(), PanelControlId::txtHeight}));
+    for (int back = 0; back < 3; ++back) events.KeyDown({Key::Tab, true});  // onto the dot: Space switches to HD, and the focus goes to the size box
+    const KeyOutcome switched = events.KeyDown({Key::Space});
+    EXPECT_EQ(std::tuple(form.lblHDRAM.Caption, switched.changes.focus), std::tuple("HD", Focus(PanelControlId::txtHeight)));
+    EXPECT_EQ(switched.changes.paintedChanged, (std::vector{PaintedControlId::imgDot0, PaintedControlId::ImgDot1}));
+    EXPECT_TRUE(events.Accepts(PanelControlId::txtHeight, "2500") && !events.Accepts(PanelControlId::txtHeight, "25.0"));
+    EXPECT_FALSE(events.Accepts(PanelControlId::txtHeight, "250000"));  // past the box's length
+    events.FocusMoved(PanelControlId::cmd_aus);
+    const KeyOutcome pressed = events.KeyDown({Key::Return});  // the button is pressed; its box after that
+    EXPECT_EQ(pressed.changes.messages, std::vector<std::string>{"Eintrag gelöscht"});
+    EXPECT_FALSE(events.view().panel.at(4).visible);
+    EXPECT_EQ(pressed.changes.focus, Focus(PanelControlId::txtHeight));
+    events.FocusMoved(std::nullopt);
+    events.KeyDown({Key::Tab, true});
+    EXPECT_EQ(events.KeyDown({Key::Return}).changes.end->status, 0);  // the red cross
 }
 
 // The window keeps its size in twips and its place on the screen; its
@@ -97,7 +136,7 @@ TEST_F(Events, AMoveToADenserMonitorRedrawsTheWindowForIt) {
     screen.twipsPerPixel = 10;
     const Changes moved = events.DensityChanged(2000, 100);
     EXPECT_EQ(moved.geometry, (PixelRect{2000, 100, 222, 222}));
-    EXPECT_EQ(desktop.regions.back(), (RoundRectRegion{0, 0, 222, 222, 255, 255}));
+    EXPECT_EQ(moved.outline, (RoundRectRegion{0, 0, 222, 222, 255, 255}));
     EXPECT_TRUE(moved.repaint && moved.panel);
 }
 
@@ -117,23 +156,29 @@ TEST_F(Events, TheWindowStandsOnThePrimaryMonitorAndFollowsMovesByOthers) {
     EXPECT_EQ(settings.Stored("MEMLeft") + " " + settings.Stored("MEMTOP"), "5775 3075");
 }
 
-// An unload saves size, monitors and source as they stand, an empty count too.
-TEST_F(Events, AnErrorIsHandedBackWithTheTimersStoppedAndAnUnloadEndsIt) {
+// An unload saves size, monitors and source as they stand, an empty count
+// too. An error ends the program after its box; a close from outside while
+// the box is open ends it at once, and one with nobody there shows no box.
+TEST_F(Events, AnUnloadSavesAndAnErrorEndsTheProgramAfterItsBox) {
     events.Load();
     events.Edited(PanelControlId::Monis, "");
-    settings.refuseWrites = true;
-    EXPECT_FALSE(events.CloseFromOutside().end);  // refused: reported, not ended as if saved
-    events.Press(1, 10, 10);
-    const Changes failed = events.Release(1, 10, 10);
-    ASSERT_TRUE(failed.error);
-    EXPECT_EQ(failed.error->boxText, "Laufzeitfehler '75':\n\nrefused");
-    EXPECT_FALSE(failed.timer1->run || failed.timer2->run);
-    settings.refuseWrites = false;
-    settings.writes.clear();
-    EXPECT_TRUE(events.CloseFromOutside().end);
+    EXPECT_EQ(events.CloseFromOutside().end->status, 0);
     EXPECT_EQ(settings.writes, (std::vector<std::string>{"txtHeight", "Monis", "lblHDRAM.Caption"}));
     EXPECT_EQ(settings.Stored("txtHeight") + "|" + settings.Stored("Monis"), "2220|");
     EXPECT_FALSE(events.CloseFromOutside().end);  // saved once
+    settings.refuseWrites = true;
+    FormEvents failing{platform, desktop};
+    failing.Load();
+    failing.Press(1, 10, 10);
+    const Changes failed = failing.Release(1, 10, 10);
+    EXPECT_EQ(std::tuple(failed.end->status, failed.end->boxText), std::tuple(1, "Laufzeitfehler '75':\n\nrefused"));
+    EXPECT_FALSE(failed.timer1->run || failed.timer2->run);
+    EXPECT_EQ(failing.CloseFromOutside().end->status, 1);
+    FormEvents closed{platform, desktop};
+    closed.Load();
+    const Changes refused = closed.CloseFromOutside();
+    EXPECT_EQ(std::tuple(refused.end->status, refused.end->logLine, refused.end->boxText),
+              std::tuple(1, "zeltavor: Laufzeitfehler 75: refused\n", ""));
 }
 
 }  // namespace

@@ -30,7 +30,7 @@ TEST_F(Options, WeiterCorrectsTheSizeSavesTheOptionsAndReturnsToARoundInstrument
     f.form.cmd_weiter_Click();
     EXPECT_EQ(f.settings.writes, (std::vector<std::string>{"txtHeight", "Monis", "lblHDRAM.Caption"}));
     EXPECT_EQ(f.settings.Stored("Monis"), "");
-    EXPECT_EQ(f.desktop.regions.back(), (RoundRectRegion{0, 0, 133, 133, 170, 170}));
+    EXPECT_EQ(f.form.Outline, (RoundRectRegion{0, 0, 133, 133, 170, 170}));
     // Pivot, needle, hub, dots and labels of the square: the source label 1995 / 6 = 332.5 below, halved to even.
     EXPECT_EQ(std::tuple(f.form.Width(), f.form.Height(), f.form.CenterX, f.form.CenterY, f.form.SecZ.X1, f.form.SecZ.Y1),
               std::tuple(1995, 1995, 997.5, 997.5, 997.5, 997.5));
@@ -75,7 +75,7 @@ TEST(Autostart, EntriesStartTheProgramAndTheButtonsShowTheOutcome) {
     FormFixture f;
     const auto after = [&](void (Form1::*click)(), const char* message, bool autoShown, bool ausShown) {
         (f.form.*click)();
-        EXPECT_EQ(f.desktop.messages.back(), message);
+        EXPECT_EQ(f.form.Messages.back(), message);
         EXPECT_EQ(std::pair(f.form.cmd_auto.Visible, f.form.cmd_aus.Visible), std::pair(autoShown, ausShown)) << message;
     };
     after(&Form1::cmd_aus_Click, "Eintrag gelöscht", true, false);  // nothing there counts as deleted

@@ -54,7 +54,7 @@ TEST(View, EveryDensityShowsTheInstrumentOfNinetySixDotsScaled) {
                 EXPECT_LE(Overlap(label.place, control.place), scaled(1)) << label.text << " at " << twipsPerPixel;
         f.form.txtHeight.Text = "2500";  // the largest instrument
         f.form.cmd_weiter_Click();
-        const RoundRectRegion& round = f.desktop.regions.back();
+        const RoundRectRegion& round = *f.form.Outline;
         EXPECT_TRUE(round.ellipseWidth >= round.right && round.ellipseHeight >= round.bottom) << twipsPerPixel;
     }
     EXPECT_THROW(PixelGrid(0, 15), RuntimeError);  // no screen has no pixels

@@ -34,7 +34,7 @@ TEST(Layout, SizeSnapsToPixelsAndOnlyAChangeRunsTheLayout) {
     f.form.CenterX = 1;
     f.form.SetWidth(6999);  // the same 583 pixels: no resize
     EXPECT_EQ(f.form.CenterX, 1);
-    EXPECT_EQ(f.desktop.regions.size(), 1u);  // a size change alone keeps the outline
+    EXPECT_EQ(f.form.Outline->right, 185);  // a size change alone keeps the outline
     f.form.txtHeight.Text = "";  // no size to take the needle's length from: the rest still runs
     f.form.SetWidth(2220);
     EXPECT_EQ(std::pair(f.form.NeedleLen, f.form.ImgMitte.Left), std::pair(0.f, 990.f));
@@ -91,7 +91,7 @@ TEST_F(Placement, RightButtonOpensTheOptionsViewAndALeftPressOnlyTakesTheGrip) {
     for (int twice = 0; twice < 2; ++twice) {  // a second press repeats it all
         f.form.MouseDown(2, 0, 300, 400);
         EXPECT_EQ(std::pair(f.form.Width(), f.form.Height()), std::pair(7005.f, 2220.f));
-        EXPECT_EQ(f.desktop.regions.back(), (RoundRectRegion{0, 0, 467, 148, 0, 0}));
+        EXPECT_EQ(f.form.Outline, (RoundRectRegion{0, 0, 467, 148, 0, 0}));
         EXPECT_EQ(std::tuple(f.form.CenterX, f.form.NeedleLen, f.form.imgDot0.Top), std::tuple(1110, 800, 1639));
         EXPECT_EQ(std::pair(f.form.lbl_MEM.Left, f.form.lbl_MEM.Top), std::pair(750.f, 750.f));
         EXPECT_TRUE(f.form.Timer2.Enabled() && !f.form.Timer1.Enabled() && f.form.SweepCount == 0);
@@ -99,11 +99,11 @@ TEST_F(Placement, RightButtonOpensTheOptionsViewAndALeftPressOnlyTakesTheGrip) {
     EXPECT_EQ(RunSweep(f.form), 45);  // the options view's sweep does not reset the reading first
     f.form.Label3.Caption = "Speicher aufgeräumt";
     f.form.Label3.ForeColor = {255, 255, 0};
-    const size_t regions = f.desktop.regions.size();
+    const auto outline = f.form.Outline;
     f.form.MouseDown(1, 0, 12.5f, 13.5f);
     EXPECT_EQ(std::pair(f.form.DragX, f.form.DragY), std::pair(12, 14));  // halves to even
     EXPECT_TRUE(f.form.Label3.Caption == kCreditLine && f.form.Label3.ForeColor == kCreditColour);
-    EXPECT_EQ(f.desktop.regions.size(), regions);
+    EXPECT_EQ(f.form.Outline, outline);
     for (const auto& [twipsPerPixel, left, shown] : {std::tuple{15.f, 14000.f, 8355.f}, {15, 29000, 23715}, {5, 1000, 0}}) {
         f.screen.twipsPerPixel = twipsPerPixel;  // 288 dots per inch: the screen is narrower than the view
         f.form.Left = left;  // near the right edge of the first monitor, or on the second

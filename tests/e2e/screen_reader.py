@@ -1,9 +1,10 @@
-# What a screen reader finds of the running gauge over AT-SPI, read as one
-# reads it: the reading as a value from 0 to 100 with its text, a change of it
-# as it happens, the red cross, the source dots and the message line as
-# objects with German names and actions, nothing outside the window showing.
-# It waits for what it reads, up to DEADLINE seconds.
+# What a screen reader finds of the running gauge over AT-SPI, and hears of
+# it: the reading with its source, a change of it as it happens, the red
+# cross, the source dots and the message line as objects with German names
+# that say when they appear and what they say; Tab reaches the dot and the
+# cross. It waits for what it reads, up to DEADLINE seconds.
 import os
+import subprocess
 import sys
 import time
 
@@ -23,25 +24,43 @@ def the_gauge():
     return app.getChildAtIndex(0) if app is not None and app.childCount > 0 else None
 
 
+def heard(kind, name):  # an event of this kind from the object of this name, with detail 1 for a state
+    return any(e.type == kind and e.source.name == name and (e.detail1 == 1 or "state" not in kind) for e in events)
+
+
 until(the_gauge)
 gauge = the_gauge() or sys.exit("FAILED: no gauge over AT-SPI")
-value = gauge.queryValue()
 children = {child.name: child for child in gauge}
 found = {name: children[name].getState().contains(pyatspi.STATE_SHOWING) if name in children else "missing"
          for name in ["Programm beenden", "Auf Festplatte (HD) umschalten", "Auf Arbeitsspeicher (RAM) umschalten",
                       "K.Duvenrath 01.06.2010", "Instrument-Größe (800 bis 2500)", "weiter"]}
-changes = []
-pyatspi.Registry.registerEventListener(changes.append, "object:property-change:accessible-value")
+actions = gauge.queryAction() if "Action" in pyatspi.utils.listInterfaces(gauge) else None
+offered = [actions.getName(i) for i in range(actions.nActions)] if actions else []
+events = []
+for kind in ["object:property-change:accessible-description", "object:state-changed:showing",
+             "object:state-changed:focused", "object:property-change:accessible-name"]:
+    pyatspi.Registry.registerEventListener(events.append, kind)
 press = children["Auf Festplatte (HD) umschalten"].queryAction()
 press.doAction(0)
-until(lambda: changes and gauge.description.startswith("HD "))
+until(lambda: gauge.description.startswith("HD ") and heard("object:property-change:accessible-description", "Zeltavor"))
+subprocess.run(["xdotool", "key", "Menu"], check=True)  # the options view
+until(lambda: heard("object:state-changed:showing", "Programm beenden"))
+subprocess.run(["xdotool", "key"] + ["Tab"] * 6, check=True)  # from the size box past the panel onto the dot
+until(lambda: heard("object:state-changed:focused", "Auf Arbeitsspeicher (RAM) umschalten"))
+subprocess.run(["xdotool", "key", "Tab"], check=True)
+until(lambda: heard("object:state-changed:focused", "Programm beenden"))
+children["Speicher aufräumen"].queryAction().doAction(0)
+until(lambda: heard("object:property-change:accessible-name", "Speicher aufgeräumt"))
 failures = [what for holds, what in [
-    ((gauge.name, gauge.getRoleName()) == ("Zeltavor", "progress bar"), f"the gauge: {gauge.name}, {gauge.getRoleName()}"),
-    ((value.minimumValue, value.maximumValue) == (0, 100), "the scale runs from 0 to 100"),
+    ((gauge.name, gauge.getRoleName()) == ("Zeltavor", "label"), f"the gauge: {gauge.name}, {gauge.getRoleName()}"),
+    ("Increase" not in offered and "Decrease" not in offered, f"the gauge offers {offered}"),
     (list(found.values()) == [False, True, False, False, False, False], f"showing: {found}"),
     (press.getName(0) == "Press" and gauge.description.startswith("HD "), f"pressed, the dot: {gauge.description!r}"),
-    (float(gauge.description.split()[1].rstrip(".")) == value.currentValue,  # "HD 21. %": the disk's tenths
-     f"the value {value.currentValue}, the text {gauge.description!r}"),
-    (len(changes) > 0, "no change of the value was announced")] if not holds]
+    (heard("object:property-change:accessible-description", "Zeltavor"), "no change of the reading was told"),
+    (heard("object:state-changed:showing", "Programm beenden"), "the red cross never said it appeared"),
+    (heard("object:state-changed:focused", "Auf Arbeitsspeicher (RAM) umschalten"), "Tab did not reach the dot"),
+    (heard("object:state-changed:focused", "Programm beenden"), "Tab did not reach the red cross"),
+    (heard("object:property-change:accessible-name", "Speicher aufgeräumt"), "the message line was not told")]
+    if not holds]
 print("\n".join(f"FAILED: {what}" for what in failures), file=sys.stderr)
 sys.exit(1 if failures else 0)

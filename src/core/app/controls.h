@@ -73,7 +73,6 @@ struct Button : Control {
 };
 
 struct Frame : Control {
-    std::string Caption;
     Rgb BackColor;
 };
 

@@ -58,7 +58,6 @@ Form1::Form1(Platform& platform, Desktop& desktop)
     Frame1.Top = -60;
     Frame1.Width = 4575;
     Frame1.Height = 2325;
-    Frame1.Caption = "Frame1";
     Frame1.BackColor = {192, 192, 192};
 
     lblHDRAM = MakeLabel(1260, 2730, 540, 225, "RAM", kBlack);

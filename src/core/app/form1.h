@@ -2,7 +2,9 @@
 
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "app/controls.h"
 #include "app/pixel_grid.h"
@@ -23,6 +25,12 @@ public:
     float Left = 0;
     float Top = 0;
     bool Unloaded = false;  // set by Unload; the front-end then ends the program
+    // The outline Rund or Eckig gave last, in the window's pixels; none yet.
+    std::optional<RoundRectRegion> Outline;
+    // What the handlers have to say in modal boxes, one after the other: the
+    // boxes open once the handler has returned, so that no event enters a
+    // handler while its box waits for the click.
+    std::vector<std::string> Messages;
     float Width() const { return width_; }
     float Height() const { return height_; }
     float ScaleHeight() const { return height_; }  // no border: client = outer size
@@ -87,9 +95,6 @@ public:
     void MouseUp();
     void DblClick();
     void DisplayChanged();
-    // The source dot that takes a mouse press at this point, if any: the
-    // labels and the hub are disabled and let the mouse through to the window.
-    const Image* DotAt(float X, float Y) const;
 
     // --- options ---
     void cmd_weiter_Click();
@@ -110,6 +115,7 @@ public:
 private:
     void Rund();
     void SetOutline(int ellipseAt96);
+    void MsgBox(std::string_view text) { Messages.emplace_back(text); }
     std::string GetSetting(const char* key, const char* defaultText);
     std::string GetSettingIf(const char* key, const char* defaultText, bool (*usable)(double));
     void SaveSetting(const char* key, const std::string& value);

@@ -1,5 +1,7 @@
 #include "app/form_events.h"
 
+#include <algorithm>
+#include <cstdio>
 #include <utility>
 
 namespace zeltavor {
@@ -7,11 +9,6 @@ namespace zeltavor {
 namespace {
 
 constexpr int kLeftButton = 1, kRightButton = 2;
-
-bool Inside(const Control& control, float offsetX, float offsetY, float x, float y) {
-    const float left = offsetX + control.Left, top = offsetY + control.Top;
-    return x >= left && x < left + control.Width && y >= top && y < top + control.Height;
-}
 
 bool Inside(const PixelRect& rect, double x, double y) {
     return x >= rect.left && x < rect.right() && y >= rect.top && y < rect.bottom();
@@ -30,13 +27,20 @@ const PanelControl* Find(PanelControlId id) {
 void ApplyChanges(const Changes& changes, ChangesTarget& target) {
     if (changes.timer1) target.RunTimer(1, *changes.timer1);
     if (changes.timer2) target.RunTimer(2, *changes.timer2);
-    if (changes.error) target.Report(*changes.error);
-    if (changes.end) return target.End();
+    if (changes.end) {
+        std::fputs(changes.end->logLine.c_str(), stderr);
+        if (!changes.end->boxText.empty()) target.ShowMessage(changes.end->boxText);
+        return target.End(changes.end->status);
+    }
     if (changes.geometry) target.Place(*changes.geometry);
+    if (changes.outline) target.ShapeWindow(*changes.outline);
     if (changes.panel) target.FollowPanel();
     if (changes.repaint) target.Repaint();
     if (changes.cursor) target.ShowCursor(*changes.cursor);
+    if (changes.focus) target.TakeFocus(*changes.focus);
     if (changes.readingChanged) target.AnnounceReading();
+    for (const PaintedControlId control : changes.paintedChanged) target.AnnouncePainted(control);
+    for (const std::string& message : changes.messages) target.ShowMessage(message);
 }
 
 FormEvents::FormEvents(Platform& platform, Desktop& desktop) : form_(platform, desktop), view_(ViewOf(form_)) {}
@@ -60,8 +64,9 @@ Changes FormEvents::Run(const std::function<void()>& handler) {
         return Changed();
     } catch (const RuntimeError& error) {
         Changes failed;
-        failed.error = ErrorReport{ErrorBoxText(error), ErrorLogLine(error)};
         failed.timer1 = failed.timer2 = TimerOrder{};  // nothing runs on while it is reported
+        failed.end = Ending{1, ErrorLogLine(error), closing_ ? std::string() : ErrorBoxText(error)};
+        reporting_ = true;
         return failed;
     }
 }
@@ -81,71 +86,64 @@ FormEvents::Twips FormEvents::ToTwips(double x, double y) const {
     return {grid.TwipsX(x), grid.TwipsY(y)};
 }
 
-// The panel is a window of its own in front of the dial: a press there stays
-// with the panel and neither drags the window nor opens the options again.
-FormEvents::Target FormEvents::TargetAt(Twips at) const {
-    const Frame& frame = form_.Frame1;
-    if (frame.Visible && Inside(frame, 0, 0, at.x, at.y)) {
-        const Image& cross = form_.cmd_EXIT;
-        const bool onCross = cross.Visible && cross.Enabled && Inside(cross, frame.Left, frame.Top, at.x, at.y);
-        return onCross ? Target::cmd_EXIT : Target::Panel;
-    }
-    const Image* dot = form_.DotAt(at.x, at.y);
-    if (dot == nullptr) return Target::Window;
-    return dot == &form_.imgDot0 ? Target::imgDot0 : Target::ImgDot1;
+// The front-most of the view's hit areas, or else the window. The panel is a
+// window of its own in front of the dial: a press there stays with the panel
+// and neither drags the window nor opens the options again.
+const HitArea* FormEvents::HitAt(double x, double y) const {
+    const auto& areas = view_.hitAreas;
+    const auto hit = std::find_if(areas.rbegin(), areas.rend(), [&](const HitArea& area) { return Inside(area.place, x, y); });
+    return hit == areas.rend() ? nullptr : &*hit;
+}
+
+FormEvents::Target FormEvents::TargetAt(double x, double y) {
+    const HitArea* hit = HitAt(x, y);
+    if (hit == nullptr) return &form_;
+    if (hit->button) return *hit->button;
+    return &form_.Frame1;
 }
 
 Changes FormEvents::Press(int button, double x, double y) {
+    pressed_ = TargetAt(x, y);
+    if (pressed_ != Target(&form_)) return {};
     const Twips at = ToTwips(x, y);
-    pressed_ = TargetAt(at);
-    if (pressed_ != Target::Window) return {};
     return Run([&] { form_.MouseDown(button, 0, at.x, at.y); });
 }
 
 Changes FormEvents::Move(int buttons, double x, double y) {
     Changes changes;
-    if (pressed_ == Target::Window || pressed_ == Target::None) {
+    if (pressed_ == Target(&form_) || pressed_ == Target()) {
         const Twips at = ToTwips(x, y);
         changes = Run([&] { form_.MouseMove(buttons, 0, at.x, at.y); });
     }
-    bool overHand = false;
-    for (const PixelRect& area : view_.handCursorAreas) overHand = overHand || Inside(area, x, y);
-    const MousePointer pointer = overHand ? MousePointer::Hand : MousePointer::Default;
+    const HitArea* hit = HitAt(x, y);
+    const MousePointer pointer = hit ? hit->pointer : MousePointer::Default;
     if (std::exchange(pointer_, pointer) != pointer) changes.cursor = pointer;
     return changes;
 }
 
-// A dot's or the red cross's click is a press and a release of the left
-// button on it.
+// A painted button's click is a press and a release of the left button on
+// it; the second click of a double-click on a dot does nothing.
 Changes FormEvents::Release(int button, double x, double y) {
-    const Target pressed = std::exchange(pressed_, Target::None);
+    const Target pressed = std::exchange(pressed_, Target());
     const bool doubleClick = std::exchange(doubleClickOnDot_, false);
-    if (pressed == Target::Window) return Run([this] { form_.MouseUp(); });
-    if (button != kLeftButton || TargetAt(ToTwips(x, y)) != pressed) return {};
-    switch (pressed) {
-        case Target::imgDot0: return doubleClick ? Changes{} : Run([this] { form_.imgDot0_Click(); });
-        case Target::ImgDot1: return doubleClick ? Changes{} : Run([this] { form_.ImgDot1_Click(); });
-        case Target::cmd_EXIT: return Run([this] { form_.cmd_EXIT_Click(); });
-        default: return {};
-    }
+    if (pressed == Target(&form_)) return Run([this] { form_.MouseUp(); });
+    const auto* painted = std::get_if<PaintedControlId>(&pressed);
+    if (button != kLeftButton || painted == nullptr || TargetAt(x, y) != pressed || doubleClick) return {};
+    return Activate(*painted);
 }
 
 // Both platforms deliver a double-click as press, release, double-click,
 // release: the double-click stands in for the second press. On a dot the
 // first click has switched the source; the second does nothing.
 Changes FormEvents::DoubleClick(double x, double y) {
-    pressed_ = TargetAt(ToTwips(x, y));
-    doubleClickOnDot_ = pressed_ == Target::imgDot0 || pressed_ == Target::ImgDot1;
-    if (pressed_ != Target::Window) return {};
+    pressed_ = TargetAt(x, y);
+    doubleClickOnDot_ = pressed_ == Target(PaintedControlId::imgDot0) || pressed_ == Target(PaintedControlId::ImgDot1);
+    if (pressed_ != Target(&form_)) return {};
     return Run([this] { form_.DblClick(); });
 }
 
 Changes FormEvents::OptionsKey() {
     return Run([this] { form_.MouseDown(kRightButton, 0, 0, 0); });
-}
-
-Changes FormEvents::KeyPress(PanelControlId box, std::int16_t& code) {
-    return Run([&] { (form_.*Entry(box).keyPress)(code); });
 }
 
 Changes FormEvents::Edited(PanelControlId box, const std::string& text) {
@@ -156,11 +154,6 @@ Changes FormEvents::Click(PanelControlId button) {
     const PanelControl* entry = Find(button);
     if (entry == nullptr || entry->click == nullptr) return {};
     return Run([&] { (form_.*entry->click)(); });
-}
-
-Changes FormEvents::ReturnKey(PanelControlId focused) {
-    const PanelControl* entry = Find(focused);
-    return Click(entry != nullptr && entry->box != nullptr ? PanelControlId::cmd_weiter : focused);
 }
 
 Changes FormEvents::Activate(PaintedControlId button) {
@@ -189,7 +182,7 @@ Changes FormEvents::DensityChanged(int left, int top) {
 // back: answers to earlier moves would bounce to and fro.
 Changes FormEvents::Moved(int left, int top) {
     const PixelRect now = Geometry();
-    if (!placed_ || pressed_ == Target::Window || (now.left == left && now.top == top)) return {};
+    if (!placed_ || pressed_ == Target(&form_) || (now.left == left && now.top == top)) return {};
     if (std::exchange(askAgain_, false)) {
         Changes again;
         again.geometry = now;
@@ -206,9 +199,13 @@ Changes FormEvents::DisplayChanged() {
 }
 
 // The window manager, a logout or a termination signal: saved as when the
-// red cross is clicked.
+// red cross is clicked. While an error's box is open, the error ends the
+// program at once.
 Changes FormEvents::CloseFromOutside() {
-    if (form_.Unloaded) return {};
+    Changes changes;
+    if (reporting_) changes.end = Ending{1};
+    if (reporting_ || form_.Unloaded) return changes;
+    closing_ = true;
     return Run([this] { form_.Unload(); });
 }
 
@@ -229,7 +226,7 @@ std::optional<TimerOrder> FormEvents::TimerOrderFor(const Timer& timer, unsigned
 Changes FormEvents::Changed() {
     Changes changes;
     if (form_.Unloaded) {
-        changes.end = true;
+        changes.end = Ending{};
         return changes;
     }
     if (const PixelRect geometry = Geometry(); geometry != placed_) {
@@ -240,9 +237,19 @@ Changes FormEvents::Changed() {
     changes.timer2 = TimerOrderFor(form_.Timer2, timer2Generation_);
     View view = ViewOf(form_);
     const bool first = !std::exchange(built_, true);
+    if (const std::optional<Focus> focus = FocusAfter(view, first)) changes.focus = focus_ = *focus;
+    MarkFocus(view, focus_);
     changes.repaint = first || view.drawn != view_.drawn || view.grid != view_.grid;
     changes.panel = first || view.panel != view_.panel;
     changes.readingChanged = first || view.reading != view_.reading;
+    // Drawn anew on a monitor of another density, also where it has the same size in window pixels.
+    if (view.outline != view_.outline || (view.outline && view.grid != view_.grid)) changes.outline = view.outline;
+    for (std::size_t i = 0; i < view.painted.size(); ++i) {
+        const PaintedControlView &now = view.painted[i], &before = view_.painted[i];
+        if (now.showing != before.showing || (now.name == nullptr && view.message != view_.message))
+            changes.paintedChanged.push_back(now.id);
+    }
+    changes.messages = std::exchange(form_.Messages, {});
     view_ = std::move(view);
     return changes;
 }

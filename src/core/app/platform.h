@@ -131,12 +131,8 @@ public:
     virtual ~Desktop() = default;
     // Above all ordinary windows, without moving, resizing or activating it.
     virtual void TopWindow() = 0;
-    // The outline from now on; redrawn at once.
-    virtual void SetWindowRgn(const RoundRectRegion& region) = 0;
     // True when the clipboard is empty now; false when another program held it open.
     virtual bool ClearClipboard() = 0;
-    // Modal, OK only, no icon, captioned with the program's title.
-    virtual void ShowMessage(std::string_view text) = 0;
     virtual RunningExecutable Executable() = 0;
 };
 

@@ -19,6 +19,7 @@ namespace {
 constexpr float kTwipsPerPoint = 20;
 constexpr Rgb kDisabledText{128, 128, 128};
 constexpr Rgb kDisabledEmboss{255, 255, 255};
+constexpr Rgb kFocusFrame{0, 0, 0};
 
 // The pictures' own sizes, as drawn for 96 dots per inch.
 struct PictureSize {
@@ -39,29 +40,31 @@ PictureSize SizeAt96(Picture picture) {
 using DrawnControl = std::variant<const Line*, const Label*, const Image*, const Frame*>;
 
 // Every control that is drawn, from back to front, with the frame it stands
-// in (none: the window). The needle lies behind everything; the frame is a
-// window of its own and stands before all that is drawn on the window.
+// in (none: the window) and, for a painted button, its id. The needle lies
+// behind everything; the frame is a window of its own and stands before all
+// that is drawn on the window.
 struct PlacedControl {
     const Frame* container;
     DrawnControl control;
+    std::optional<PaintedControlId> button;
 };
 std::array<PlacedControl, 15> DrawnControlsBackToFront(const Form1& f) {
     return {{
-        {nullptr, &f.SecZ},
-        {nullptr, &f.lbl_MEM},
-        {nullptr, &f.MEMLeft},
-        {nullptr, &f.MEMTOP},
-        {nullptr, &f.Image2},
-        {nullptr, &f.ImgMitte},
-        {nullptr, &f.ImgDot1},
-        {nullptr, &f.imgDot0},
-        {nullptr, &f.lblHDRAM},
-        {nullptr, &f.Frame1},
-        {&f.Frame1, &f.Label4.at(0)},
-        {&f.Frame1, &f.Label3},
-        {&f.Frame1, &f.cmd_EXIT},
-        {&f.Frame1, &f.Label4.at(1)},
-        {&f.Frame1, &f.Label4.at(3)},
+        {nullptr, &f.SecZ, {}},
+        {nullptr, &f.lbl_MEM, {}},
+        {nullptr, &f.MEMLeft, {}},
+        {nullptr, &f.MEMTOP, {}},
+        {nullptr, &f.Image2, {}},
+        {nullptr, &f.ImgMitte, {}},
+        {nullptr, &f.ImgDot1, PaintedControlId::ImgDot1},
+        {nullptr, &f.imgDot0, PaintedControlId::imgDot0},
+        {nullptr, &f.lblHDRAM, {}},
+        {nullptr, &f.Frame1, {}},
+        {&f.Frame1, &f.Label4.at(0), {}},
+        {&f.Frame1, &f.Label3, {}},
+        {&f.Frame1, &f.cmd_EXIT, PaintedControlId::cmd_EXIT},
+        {&f.Frame1, &f.Label4.at(1), {}},
+        {&f.Frame1, &f.Label4.at(3), {}},
     }};
 }
 
@@ -83,6 +86,7 @@ public:
 
     void Add(const PlacedControl& placed) {
         container_ = placed.container;
+        button_ = placed.button;
         std::visit(*this, placed.control);
     }
 
@@ -113,11 +117,13 @@ public:
     void operator()(const Image* image) {
         if (!image->Visible) return;
         view_.drawn.push_back(DrawnPicture{image->Content, PlaceOf(*image)});
-        if (image->Pointer == MousePointer::Hand && image->Enabled) view_.handCursorAreas.push_back(PlaceOf(*image));
+        if (button_ && image->Enabled) view_.hitAreas.push_back({PlaceOf(*image), button_, image->Pointer});
     }
 
     void operator()(const Frame* frame) {
-        if (frame->Visible) view_.drawn.push_back(DrawnFill{PlaceOf(*frame), frame->BackColor});
+        if (!frame->Visible) return;
+        view_.drawn.push_back(DrawnFill{PlaceOf(*frame), frame->BackColor});
+        view_.hitAreas.push_back({PlaceOf(*frame), std::nullopt, MousePointer::Default});
     }
 
     void Panel() {
@@ -182,6 +188,7 @@ private:
     const PixelGrid& grid_;
     View& view_;
     const Frame* container_ = nullptr;
+    std::optional<PaintedControlId> button_;
 };
 
 }  // namespace
@@ -198,11 +205,22 @@ View ViewOf(const Form1& form) {
     for (const PlacedControl& placed : DrawnControlsBackToFront(form)) builder.Add(placed);
     builder.Panel();
     builder.Painted();
+    view.outline = form.Outline;
     view.reading = ShownCaption(form.lblHDRAM);
     if (!form.lbl_MEM.Caption.empty()) view.reading.append(" ").append(ShownCaption(form.lbl_MEM));
-    std::string_view figure = ShownCaption(form.lbl_MEM);
-    if (figure.ends_with(" %")) view.readingValue = ParseNumber(figure.substr(0, figure.size() - 2), form.platform().locale);
     return view;
+}
+
+void MarkFocus(View& view, const Focus& focus) {
+    for (PaintedControlView& control : view.painted) {
+        if (focus != Focus(control.id)) continue;
+        control.focused = true;
+        const PixelRect& p = control.place;
+        const int line = view.grid.ScaledX(1);
+        for (const PixelRect edge : {PixelRect{p.left, p.top, p.width, line}, PixelRect{p.left, p.bottom() - line, p.width, line},
+                                     PixelRect{p.left, p.top, line, p.height}, PixelRect{p.right() - line, p.top, line, p.height}})
+            view.drawn.push_back(DrawnFill{edge, kFocusFrame});
+    }
 }
 
 int NarrowedStretch(double neededWidth, int labelWidth) {

@@ -87,6 +87,17 @@ struct PanelControlView {
 // through FormEvents::Activate.
 enum class PaintedControlId { cmd_EXIT, imgDot0, ImgDot1, Label3 };
 
+struct HitArea {
+    PixelRect place;
+    std::optional<PaintedControlId> button;
+    MousePointer pointer = MousePointer::Default;
+    friend bool operator==(const HitArea&, const HitArea&) = default;
+};
+
+// What holds the keyboard focus: the window itself, a panel control or a
+// painted button.
+using Focus = std::variant<std::monostate, PanelControlId, PaintedControlId>;
+
 struct PaintedControlView {
     PaintedControlId id{};
     const char* name = nullptr;  // none: the message line, named by what it says
@@ -94,6 +105,7 @@ struct PaintedControlView {
     PixelRect place;
     bool visible = false;
     bool showing = false;  // visible and inside the window
+    bool focused = false;
     friend bool operator==(const PaintedControlView&, const PaintedControlView&) = default;
 };
 
@@ -103,15 +115,22 @@ struct View {
     // A panel control outside the window is not visible: a toolkit still
     // hands the size box the keys typed while it is unseen.
     std::vector<PanelControlView> panel;
-    std::vector<PixelRect> handCursorAreas;
+    // What a press lands on, back to front as drawn: the panel (no button),
+    // a window of its own before the dial, and the painted buttons.
+    // Anywhere else it lands on the window.
+    std::vector<HitArea> hitAreas;
     std::string reading;                // as a screen reader says it: "RAM 45 %"
-    std::optional<double> readingValue; // the percentage shown, when there is one
     std::vector<PaintedControlView> painted;
     std::string message;                // what the message line says
+    std::optional<RoundRectRegion> outline;
     friend bool operator==(const View&, const View&) = default;
 };
 
 View ViewOf(const Form1& form);
+
+// A painted button with the keyboard focus is marked so, and framed by a
+// line of one pixel at 96 dots per inch.
+void MarkFocus(View& view, const Focus& focus);
 
 // How far, in percent of its width, a font is narrowed so that a caption of
 // this natural width fits its label: the fonts at hand may run wider than

@@ -19,10 +19,10 @@ void Form1::cmd_auto_Click() {
     if (!command.ends_with(program.separator)) command += program.separator;
     command += program.name;
     if (!program.name.empty() && SetAutoRun(kEntryName, command)) {
-        desktop_.ShowMessage("Eintrag war erfolgreich.");
+        MsgBox("Eintrag war erfolgreich.");
         cmd_auto.Visible = false;
     } else {
-        desktop_.ShowMessage("Eintrag war nicht erfolgreich.");
+        MsgBox("Eintrag war nicht erfolgreich.");
     }
 }
 
@@ -30,10 +30,10 @@ void Form1::cmd_auto_Click() {
 // after a failed delete is reported and the buttons stay as they are.
 void Form1::cmd_aus_Click() {
     if (!RemoveAutoRun(kEntryName) && platform_.autostart.Exists(kEntryName)) {
-        desktop_.ShowMessage("Eintrag konnte nicht gelöscht werden.");
+        MsgBox("Eintrag konnte nicht gelöscht werden.");
         return;
     }
-    desktop_.ShowMessage("Eintrag gelöscht");
+    MsgBox("Eintrag gelöscht");
     cmd_aus.Visible = false;
     cmd_auto.Visible = true;
 }

@@ -7,14 +7,6 @@ void Form1::imgDot0_Click() { SwitchSource(imgDot0, ImgDot1, "HD"); }
 
 void Form1::ImgDot1_Click() { SwitchSource(ImgDot1, imgDot0, "RAM"); }
 
-const Image* Form1::DotAt(float X, float Y) const {
-    for (const Image* dot : {&imgDot0, &ImgDot1}) {
-        const bool inside = X >= dot->Left && X < dot->Left + dot->Width && Y >= dot->Top && Y < dot->Top + dot->Height;
-        if (dot->Visible && dot->Enabled && inside) return dot;
-    }
-    return nullptr;
-}
-
 // The choice is saved at once, so it survives even an options view that is
 // never closed with "weiter".
 void Form1::SwitchSource(Image& hide, Image& show, const char* caption) {

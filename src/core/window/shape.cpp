@@ -15,7 +15,7 @@ void Form1::ReshapeForDensity() {
 
 void Form1::SetOutline(int ellipseAt96) {
     const PixelGrid grid = Grid();
-    desktop_.SetWindowRgn({0, 0, grid.X(Width()), grid.Y(Height()), grid.ScaledX(ellipseAt96), grid.ScaledY(ellipseAt96)});
+    Outline = {0, 0, grid.X(Width()), grid.Y(Height()), grid.ScaledX(ellipseAt96), grid.ScaledY(ellipseAt96)};
     outlineEllipseAt96_ = ellipseAt96;
 }
 

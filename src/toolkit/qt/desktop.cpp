@@ -15,13 +15,13 @@ void GaugeWindow::TopWindow() { raise(); }
 
 // A compositor (mutter) cuts an outline to the size the window has as it
 // reads it: one for a new size waits until the window manager has given it.
-void GaugeWindow::SetWindowRgn(const RoundRectRegion& region) {
+void GaugeWindow::ShapeWindow(const RoundRectRegion& region) {
     outline_ = region;
     if (!isVisible() || sizeGiven_ == QSize(region.right - region.left, region.bottom - region.top)) FollowOutline();
 }
 
 void GaugeWindow::FollowOutline() {
-    if (const auto region = std::exchange(outline_, std::nullopt)) SetOutline(*this, *region);
+    if (const auto region = std::exchange(outline_, std::nullopt)) SetOutline(*this, *region, view().grid.DevicePixelRatio());
 }
 
 // X11 lets nobody hold the clipboard.

@@ -9,7 +9,6 @@ namespace zeltavor::qt {
 
 namespace {
 
-
 // A painted control, described by the window's view.
 class PaintedAccessible final : public QAccessibleInterface, public QAccessibleActionInterface {
 public:
@@ -37,6 +36,8 @@ public:
         QAccessible::State state;
         state.invisible = !View().visible;
         state.offscreen = !View().showing;
+        state.focusable = View().button;
+        state.focused = View().focused;
         return state;
     }
     void* interface_cast(QAccessible::InterfaceType type) override {
@@ -68,22 +69,32 @@ void GaugeAccessible::Install() {
 
 void GaugeAccessible::AnnounceReading(GaugeWindow& window) {
     if (!QAccessible::isActive()) return;
-    QAccessibleValueChangeEvent event(&window, window.view().readingValue.value_or(0));
+    QAccessibleEvent event(&window, QAccessible::DescriptionChanged);
     QAccessible::updateAccessibility(&event);
+}
+
+// A change of showing is told as the control's showing or hiding; the
+// message line's new text as its new name.
+void GaugeAccessible::Tell(GaugeWindow& window, PaintedControlId control, QAccessible::Event what) {
+    if (!QAccessible::isActive()) return;
+    const auto& painted = window.view().painted;
+    const auto at = std::find_if(painted.begin(), painted.end(), [&](const auto& view) { return view.id == control; });
+    const auto* gauge = static_cast<GaugeAccessible*>(QAccessible::queryAccessibleInterface(&window));
+    QAccessibleInterface* child = gauge->Painted().at(static_cast<std::size_t>(at - painted.begin()));
+    if (what == QAccessible::StateChanged) what = at->showing ? QAccessible::ObjectShow : QAccessible::ObjectHide;
+    QAccessibleEvent event(child, what);
+    QAccessible::updateAccessibility(&event);
+    if (at->name != nullptr || what == QAccessible::Focus) return;
+    QAccessibleEvent renamed(child, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&renamed);
 }
 
 QString GaugeAccessible::text(QAccessible::Text kind) const {
     switch (kind) {
         case QAccessible::Name: return window_.windowTitle();
-        case QAccessible::Value:
         case QAccessible::Description: return ToQString(window_.view().reading);
         default: return QAccessibleWidget::text(kind);
     }
-}
-
-void* GaugeAccessible::interface_cast(QAccessible::InterfaceType type) {
-    if (type == QAccessible::ValueInterface) return static_cast<QAccessibleValueInterface*>(this);
-    return QAccessibleWidget::interface_cast(type);
 }
 
 // The painted children follow the real ones.
@@ -111,7 +122,5 @@ int GaugeAccessible::indexOfChild(const QAccessibleInterface* child) const {
     if (found == Painted().end()) return QAccessibleWidget::indexOfChild(child);
     return QAccessibleWidget::childCount() + static_cast<int>(found - Painted().begin());
 }
-
-QVariant GaugeAccessible::currentValue() const { return window_.view().readingValue.value_or(0); }
 
 }  // namespace zeltavor::qt

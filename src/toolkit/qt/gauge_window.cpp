@@ -1,5 +1,6 @@
 #include "gauge_window.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -7,10 +8,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
+#include <QValidator>
 #include <QWindow>
 
-#include <cstdio>
 #include <algorithm>
 #include <cstdlib>
 
@@ -28,6 +28,36 @@ int ButtonCode(Qt::MouseButtons buttons) {
            (buttons & Qt::MiddleButton ? 4 : 0);
 }
 
+// The keys the core acts on by name; any other with the character it types.
+KeyEvent KeyOf(const QKeyEvent& key) {
+    KeyEvent event{Key::Other, key.modifiers() == Qt::ShiftModifier};
+    switch (key.key()) {
+        case Qt::Key_Menu: event.key = Key::Menu; break;
+        case Qt::Key_F10: event.key = Key::F10; break;
+        case Qt::Key_Return: case Qt::Key_Enter: event.key = Key::Return; break;
+        case Qt::Key_Space: event.key = Key::Space; break;
+        case Qt::Key_Tab: event.key = Key::Tab; break;
+        case Qt::Key_Backtab: event = {Key::Tab, true}; break;
+        default:
+            if (key.text().size() == 1) event = {Key::Character, false, key.text()[0].unicode()};
+    }
+    return event;
+}
+
+// What a box takes from a paste or a drop is what the core takes; a text the
+// program sets stands whole.
+class BoxValidator final : public QValidator {
+public:
+    BoxValidator(FormEvents& events, PanelControlId box, QObject* parent) : QValidator(parent), events_(events), box_(box) {}
+    State validate(QString& text, int&) const override {
+        return events_.Accepts(box_, text.toStdString()) ? Acceptable : Invalid;
+    }
+
+private:
+    FormEvents& events_;
+    PanelControlId box_;
+};
+
 }  // namespace
 
 GaugeWindow::GaugeWindow(Platform& platform) : events_(platform, *this) {
@@ -39,7 +69,8 @@ GaugeWindow::GaugeWindow(Platform& platform) : events_(platform, *this) {
     setWindowTitle(ToQString(form().Caption));
     setWindowIcon(WindowIcon());
     AddPanelControls();
-    qApp->installEventFilter(this);  // the keys that open the options or press a button
+    qApp->installEventFilter(this);  // the keys, before a control acts on them
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { events_.FocusMoved(PanelIdOf(now)); });
     connect(&timer1_, &QTimer::timeout, this, [this] { Apply(events_.Timer1Fired()); });
     connect(&timer2_, &QTimer::timeout, this, [this] { Apply(events_.Timer2Fired()); });
 }
@@ -49,11 +80,8 @@ void GaugeWindow::AddPanelControls() {
     for (const PanelControlView& control : view().panel) {
         const PanelControlId id = control.id;
         if (control.box) {
-            // Held to digits whatever no key filter sees (paste, drag and drop); typing and
-            // pasting stop at the box's length, while a longer text the program sets stands whole.
             auto* box = new QLineEdit(this);
-            const QString digits = QString("[0-9]{0,%1}").arg(control.maxLength > 0 ? control.maxLength : 1000);
-            box->setValidator(new QRegularExpressionValidator(QRegularExpression(digits), box));
+            box->setValidator(new BoxValidator(events_, id, box));
             connect(box, &QLineEdit::textEdited, this,
                     [this, id](const QString& text) { Apply(events_.Edited(id, text.toStdString())); });
             panel_.at(static_cast<std::size_t>(id)) = box;
@@ -66,8 +94,7 @@ void GaugeWindow::AddPanelControls() {
     FollowPanel();
 }
 
-// A control outside the window is hidden, so that nobody is told of it; the
-// keys the size box would have had come to the window, which hands them on.
+// A control outside the window is hidden, so that nobody is told of it.
 void GaugeWindow::FollowPanel() {
     for (const PanelControlView& control : view().panel) {
         QWidget* widget = panel_.at(static_cast<std::size_t>(control.id));
@@ -79,9 +106,18 @@ void GaugeWindow::FollowPanel() {
         if (auto* box = qobject_cast<QLineEdit*>(widget); box && box->text() != text) box->setText(text);
         if (auto* button = qobject_cast<QPushButton*>(widget)) button->setText(text);
     }
-    QWidget* sizeBox = panel_.front();
-    if (sizeBox->isVisible() && (focusWidget() == nullptr || focusWidget() == this)) sizeBox->setFocus();
-    if (!sizeBox->isVisible() && (focusWidget() == nullptr || !focusWidget()->isVisible())) setFocus();
+}
+
+std::optional<PanelControlId> GaugeWindow::PanelIdOf(const QObject* widget) const {
+    const auto control = std::find(panel_.begin(), panel_.end(), widget);
+    if (control == panel_.end()) return std::nullopt;
+    return static_cast<PanelControlId>(control - panel_.begin());
+}
+
+void GaugeWindow::TakeFocus(const Focus& focus) {
+    if (const auto* control = std::get_if<PanelControlId>(&focus)) return panel_.at(static_cast<std::size_t>(*control))->setFocus();
+    setFocus();
+    if (const auto* painted = std::get_if<PaintedControlId>(&focus)) GaugeAccessible::Tell(*this, *painted, QAccessible::Focus);
 }
 
 // From its start on, a move to a monitor of another density redraws outline
@@ -91,14 +127,6 @@ void GaugeWindow::Load() {
     connect(windowHandle(), &QWindow::screenChanged, this, [this] { Apply(events_.DensityChanged(x(), y())); });
     connect(qApp, &QGuiApplication::primaryScreenChanged, this, [this] { Apply(events_.Moved(x(), y())); });
     Apply(events_.Load());
-    if (!panel_.front()->isVisible()) setFocus();
-}
-
-// A key the unseen box ignores comes back here, and goes on no further.
-void GaugeWindow::keyPressEvent(QKeyEvent* event) {
-    if (panel_.front()->isVisible() || std::exchange(forwardingKey_, true)) return QWidget::keyPressEvent(event);
-    QCoreApplication::sendEvent(panel_.front(), event);
-    forwardingKey_ = false;
 }
 
 // A fixed size, so that tiling window managers float the window. The window
@@ -115,19 +143,15 @@ void GaugeWindow::RunTimer(int timer, const TimerOrder& order) {
 }
 
 // Quitting also ends a message box that is open.
-void GaugeWindow::End() { close(), QCoreApplication::quit(); }
+void GaugeWindow::End(int status) {
+    if (status != 0) std::exit(status);
+    close(), QCoreApplication::quit();
+}
 
 void GaugeWindow::ShowCursor(MousePointer pointer) { setCursor(CursorOf(pointer)); }
 void GaugeWindow::AnnounceReading() { GaugeAccessible::AnnounceReading(*this); }
-
-// A runtime error is reported and ends the program; at a logout nobody is
-// there to read a box.
-void GaugeWindow::Report(const ErrorReport& error) {
-    std::fputs(error.logLine.c_str(), stderr);
-    if (sessionEnding_) std::exit(1);
-    reportingError_ = true;
-    ShowMessage(error.boxText);
-    std::exit(1);
+void GaugeWindow::AnnouncePainted(PaintedControlId control) {
+    GaugeAccessible::Tell(*this, control, QAccessible::StateChanged);
 }
 
 void GaugeWindow::paintEvent(QPaintEvent*) {
@@ -141,48 +165,28 @@ void GaugeWindow::showEvent(QShowEvent* event) {
     Apply(events_.FirstShow());
 }
 
-// The window manager closing the window, a logout or a termination signal:
-// nothing on this way may wait for a click.
+// The window manager closing the window, a logout or a termination signal.
 void GaugeWindow::closeEvent(QCloseEvent* event) {
     event->accept();
-    if (reportingError_) std::exit(1);  // the error ends the program once its box is closed
-    sessionEnding_ = true;
     Apply(events_.CloseFromOutside());
 }
 
-// The Menu key and Shift+F10 do what the right button does on the dial;
-// Return presses the focused button as Space does, and "weiter" from a box;
-// a character typed into a box, and backspace, pass its key filter first. Shortcuts (Ctrl+V, arrows)
-// are no characters and work as in any text box.
+// Keys on the window and its panel go to the core first; a box's own
+// context menu never opens. A character may go to the unseen size box.
 bool GaugeWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == windowHandle() && event->type() == QEvent::Resize) {  // the size the window manager gave
         sizeGiven_ = static_cast<QResizeEvent*>(event)->size();
         FollowOutline();
     }
-    if (event->type() == QEvent::ContextMenu &&
-        static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard) {
-        Apply(events_.OptionsKey());
-        return true;
-    }
-    if (event->type() != QEvent::KeyPress) return QWidget::eventFilter(watched, event);
-    const auto* key = static_cast<QKeyEvent*>(event);
-    if (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier) {
-        Apply(events_.OptionsKey());
-        return true;
-    }
-    const auto control = std::find(panel_.begin(), panel_.end(), watched);
-    if (control == panel_.end()) return false;
-    const auto id = static_cast<PanelControlId>(control - panel_.begin());
-    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-        Apply(events_.ReturnKey(id));
-        return true;
-    }
-    const bool backspace = key->key() == Qt::Key_Backspace;
-    const bool character = key->text().size() == 1 && key->text()[0].isPrint();
-    if (!qobject_cast<QLineEdit*>(watched) || !(backspace || character)) return false;
-    std::int16_t code = backspace ? 8 : static_cast<std::int16_t>(key->text()[0].unicode());
-    Apply(events_.KeyPress(id, code));
-    return code == 0;
+    const std::optional<PanelControlId> control = PanelIdOf(watched);
+    if (watched != this && !control) return false;
+    if (event->type() == QEvent::ContextMenu) return static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard;
+    if (event->type() != QEvent::KeyPress) return false;
+    const KeyOutcome outcome = events_.KeyDown(KeyOf(*static_cast<QKeyEvent*>(event)));
+    Apply(outcome.changes);
+    auto* sizeBox = static_cast<QLineEdit*>(panel_.front());
+    if (outcome.route == KeyRoute::ToSizeBox) outcome.character == 8 ? sizeBox->backspace() : sizeBox->insert(QChar(outcome.character));
+    return outcome.route != KeyRoute::Native;
 }
 
 // Relative to where the model put the window, so that a drag in progress does

@@ -31,28 +31,29 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // Desktop
     void TopWindow() override;
-    void SetWindowRgn(const RoundRectRegion& region) override;
     bool ClearClipboard() override;
-    void ShowMessage(std::string_view text) override;
     RunningExecutable Executable() override;
 
     // ChangesTarget
     void RunTimer(int timer, const TimerOrder& order) override;
-    [[noreturn]] void Report(const ErrorReport& error) override;
-    void End() override;
+    void End(int status) override;
     void Place(const PixelRect& place) override;
+    void ShapeWindow(const RoundRectRegion& outline) override;
     void FollowPanel() override;
     void Repaint() override { update(); }
     void ShowCursor(MousePointer pointer) override;
     void AnnounceReading() override;
+    void TakeFocus(const Focus& focus) override;
+    void AnnouncePainted(PaintedControlId control) override;
+    void ShowMessage(std::string_view text) override;
 
     void AddPanelControls();
+    std::optional<PanelControlId> PanelIdOf(const QObject* widget) const;
     void FollowOutline();
     void Apply(const Changes& changes) { ApplyChanges(changes, *this); }
     QPointF InWindow(const QMouseEvent& event) const;
@@ -64,9 +65,6 @@ private:
     std::optional<RoundRectRegion> outline_;     // waiting for the size it is for
     std::array<QWidget*, kPanelControlsInFocusOrder.size()> panel_{};  // in focus order
     QTimer timer1_, timer2_;
-    bool forwardingKey_ = false;   // a key of the unseen size box is on its way
-    bool reportingError_ = false;  // the box of a runtime error is open
-    bool sessionEnding_ = false;   // closed from outside: errors go to standard error only
 };
 
 }  // namespace zeltavor::qt

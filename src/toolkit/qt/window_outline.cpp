@@ -1,7 +1,6 @@
 #include "window_outline.h"
 
 #include <QGuiApplication>
-#include <QScreen>
 #include <QPainterPath>
 #include <xcb/shape.h>
 
@@ -15,7 +14,7 @@ namespace zeltavor::qt {
 // (Qt would scale a mask given in logical pixels in steps of the ratio). An
 // error about it reaches Qt's own handling like any other. A server without
 // the SHAPE extension would close the connection: there the window stays square.
-void SetOutline(QWidget& window, const RoundRectRegion& region) {
+void SetOutline(QWidget& window, const RoundRectRegion& region, double ratio) {
     const QRectF rect(region.left, region.top, region.right - region.left, region.bottom - region.top);
     QPainterPath outline;
     outline.addRoundedRect(rect, std::min<double>(region.ellipseWidth, rect.width()) / 2,
@@ -27,7 +26,6 @@ void SetOutline(QWidget& window, const RoundRectRegion& region) {
     }
     const xcb_query_extension_reply_t* shape = xcb_get_extension_data(x11->connection(), &xcb_shape_id);
     if (shape == nullptr || !shape->present) return;
-    const double ratio = window.screen()->devicePixelRatio();  // of the monitor it has just moved to, too
     std::vector<xcb_rectangle_t> rectangles;
     for (const QRect& r : QRegion(QTransform::fromScale(ratio, ratio).map(outline).toFillPolygon().toPolygon()))
         rectangles.push_back({static_cast<int16_t>(r.x()), static_cast<int16_t>(r.y()),

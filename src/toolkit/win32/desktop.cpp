@@ -10,7 +10,7 @@ void GaugeWindow::TopWindow() {
 }
 
 // The window manager owns the region from here on.
-void GaugeWindow::SetWindowRgn(const RoundRectRegion& region) {
+void GaugeWindow::ShapeWindow(const RoundRectRegion& region) {
     HRGN outline = CreateRoundRectRgn(region.left, region.top, region.right, region.bottom, region.ellipseWidth,
                                       region.ellipseHeight);
     ::SetWindowRgn(handle_, outline, TRUE);

@@ -38,10 +38,6 @@ std::wstring TextOf(HWND control) {
     return text;
 }
 
-bool AllDigits(const std::wstring& text) {
-    return text.find_first_not_of(L"0123456789") == std::wstring::npos;
-}
-
 std::wstring ClipboardText(HWND owner) {
     std::wstring text;
     if (!OpenClipboard(owner)) return text;
@@ -74,11 +70,10 @@ GaugeWindow::GaugeWindow(Platform& platform) : events_(platform, *this) {
 void GaugeWindow::Load() {
     Apply(events_.Load());
     ShowWindow(handle_, SW_SHOW);
-    SetFocus(IsWindowVisible(panel_.front()) ? panel_.front() : handle_);
 }
 
 // The panel's boxes and buttons are real BUTTON and EDIT controls; the boxes
-// are subclassed so that typed characters pass the model's key filter.
+// are subclassed so that typed and pasted characters pass the core first.
 void GaugeWindow::AddPanelControls() {
     for (const PanelControlView& control : events_.view().panel) {
         const auto id = static_cast<INT_PTR>(kFirstPanelId + static_cast<int>(control.id));
@@ -97,8 +92,7 @@ void GaugeWindow::AddPanelControls() {
     FollowPanel();
 }
 
-// A control outside the window is hidden; the characters the size box
-// would have had come to the window, which hands them on.
+// A control outside the window is hidden.
 void GaugeWindow::FollowPanel() {
     syncing_ = true;
     for (const PanelControlView& control : events_.view().panel) {
@@ -111,9 +105,27 @@ void GaugeWindow::FollowPanel() {
         ShowWindow(handle, control.visible ? SW_SHOWNA : SW_HIDE);
     }
     syncing_ = false;
-    HWND sizeBox = panel_.front(), focus = GetFocus();
-    if (IsWindowVisible(sizeBox) && focus == handle_) SetFocus(sizeBox);
-    if (!IsWindowVisible(sizeBox) && (focus == nullptr || !IsWindowVisible(focus))) SetFocus(handle_);
+}
+
+void GaugeWindow::TakeFocus(const Focus& focus) {
+    const auto* control = std::get_if<PanelControlId>(&focus);
+    SetFocus(control ? panel_.at(static_cast<std::size_t>(*control)) : handle_);
+}
+
+// Which panel control has the focus; none when the window has it.
+std::optional<PanelControlId> GaugeWindow::Focused() const {
+    HWND focus = GetFocus();
+    if (focus == nullptr || GetParent(focus) != handle_) return std::nullopt;
+    return IdOf(GetDlgCtrlID(focus));
+}
+
+// A character typed on the window goes where the core sends it.
+void GaugeWindow::Typed(HWND box, WPARAM& character, LPARAM lParam) {
+    events_.FocusMoved(Focused());
+    const KeyOutcome outcome = events_.KeyDown({Key::Character, false, static_cast<char16_t>(character)});
+    Apply(outcome.changes);
+    if (outcome.route == KeyRoute::ToSizeBox) CallWindowProcW(editProc_, panel_.front(), WM_CHAR, outcome.character, lParam);
+    character = outcome.route == KeyRoute::Native && box != nullptr ? outcome.character : 0;
 }
 
 LRESULT CALLBACK GaugeWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -166,7 +178,7 @@ LRESULT GaugeWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             Command(wParam, lParam);
             return 0;
         case WM_CHAR:
-            SendMessageW(panel_.front(), message, wParam, lParam);
+            Typed(nullptr, wParam, lParam);
             return 0;
         // Moved onto a monitor of another density: the window keeps its size
         // in twips and stands where the system suggests.
@@ -184,8 +196,6 @@ LRESULT GaugeWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             return TRUE;
         case WM_ENDSESSION:
             if (!wParam) return 0;
-            if (reportingError_) ExitProcess(1);
-            sessionEnding_ = true;
             Apply(events_.CloseFromOutside());
             ExitProcess(0);
         case WM_CLOSE:
@@ -200,22 +210,18 @@ LRESULT GaugeWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void GaugeWindow::Command(WPARAM wParam, LPARAM lParam) {
     const PanelControlId id = IdOf(LOWORD(wParam));
+    events_.FocusMoved(Focused());
     if (HIWORD(wParam) == BN_CLICKED) Apply(events_.Click(id));
     if (HIWORD(wParam) == EN_CHANGE && !syncing_)
         Apply(events_.Edited(id, win32_platform::WideToUtf8(TextOf(reinterpret_cast<HWND>(lParam)))));
 }
 
-// Typed characters and backspace pass the model's key filter; a paste that
-// would bring anything but digits is refused whole.
+// Typed characters pass the core; a paste it would not take is refused whole.
 LRESULT CALLBACK GaugeWindow::BoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* window = reinterpret_cast<GaugeWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (message == WM_CHAR && (wParam >= 32 || wParam == VK_BACK)) {
-        auto code = static_cast<std::int16_t>(wParam);
-        window->Apply(window->events_.KeyPress(IdOf(GetDlgCtrlID(hwnd)), code));
-        if (code == 0) return 0;
-        wParam = static_cast<std::uint16_t>(code);
-    }
-    if (message == WM_PASTE && !AllDigits(ClipboardText(hwnd))) {
+    if (message == WM_CHAR && (window->Typed(hwnd, wParam, lParam), wParam == 0)) return 0;
+    if (message == WM_PASTE &&
+        !window->events_.Accepts(IdOf(GetDlgCtrlID(hwnd)), win32_platform::WideToUtf8(ClipboardText(hwnd)))) {
         MessageBeep(MB_OK);
         return 0;
     }
@@ -223,36 +229,40 @@ LRESULT CALLBACK GaugeWindow::BoxProc(HWND hwnd, UINT message, WPARAM wParam, LP
     return CallWindowProcW(window->editProc_, hwnd, message, wParam, lParam);
 }
 
-// The Menu key and Shift+F10 do what the right button does on the dial;
-// Return presses the focused button as Space does, and "weiter" from a box.
+// The keys the core acts on by name go to it before the dialog manager,
+// which would send IDOK for Return in a box and move the focus on Tab; the
+// release of a key it took goes nowhere either.
 bool GaugeWindow::TranslateKey(const MSG& message) {
-    const bool down = message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN;
-    const bool up = message.message == WM_KEYUP || message.message == WM_SYSKEYUP;
-    const bool shift = GetKeyState(VK_SHIFT) < 0;
-    if ((down || up) && (message.wParam == VK_APPS || (message.wParam == VK_F10 && shift))) {
-        if (down) Apply(events_.OptionsKey());
-        return true;  // nor a box's own menu
+    if (message.hwnd != handle_ && GetParent(message.hwnd) != handle_) return false;
+    if ((message.message == WM_KEYUP || message.message == WM_SYSKEYUP) && message.wParam == takenKey_) {
+        takenKey_ = 0;
+        return true;
     }
-    // Before the dialog manager, which would send IDOK for Return in a box.
-    if (message.wParam == VK_RETURN && GetParent(message.hwnd) == handle_) {
-        if (down) Apply(events_.ReturnKey(IdOf(GetDlgCtrlID(message.hwnd))));
-        return down || up;
+    if (message.message != WM_KEYDOWN && message.message != WM_SYSKEYDOWN) return false;
+    KeyEvent key{Key::Other, GetKeyState(VK_SHIFT) < 0};
+    switch (message.wParam) {
+        case VK_APPS: key.key = Key::Menu; break;
+        case VK_F10: key.key = Key::F10; break;
+        case VK_RETURN: key.key = Key::Return; break;
+        case VK_SPACE: key.key = Key::Space; break;
+        case VK_TAB: key.key = Key::Tab; break;
+        default: return false;
     }
-    return false;
+    events_.FocusMoved(Focused());
+    const KeyOutcome outcome = events_.KeyDown(key);
+    Apply(outcome.changes);
+    if (outcome.route == KeyRoute::Native) return false;
+    takenKey_ = message.wParam;
+    return true;
 }
 
 void GaugeWindow::Place(const PixelRect& place) {
     SetWindowPos(handle_, nullptr, place.left, place.top, place.width, place.height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-// A runtime error is reported and ends the program; at a logoff nobody is
-// there to read a box.
-void GaugeWindow::Report(const ErrorReport& error) {
-    std::fputs(error.logLine.c_str(), stderr);
-    if (sessionEnding_) ExitProcess(1);
-    reportingError_ = true;
-    ShowMessage(error.boxText);
-    ExitProcess(1);
+void GaugeWindow::End(int status) {
+    if (status != 0) ExitProcess(status);
+    DestroyWindow(handle_);
 }
 
 // SetTimer on the same id restarts its countdown.

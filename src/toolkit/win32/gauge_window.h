@@ -20,8 +20,7 @@ public:
     HWND handle() const { return handle_; }
     // Runs the model's start-up and shows the window.
     void Load();
-    // The keys that open the options view or press the focused button; true
-    // when the message was one of them.
+    // The keys the core acts on; true when the message was one of them.
     bool TranslateKey(const MSG& message);
 
 private:
@@ -32,22 +31,23 @@ private:
 
     // Desktop
     void TopWindow() override;
-    void SetWindowRgn(const RoundRectRegion& region) override;
     bool ClearClipboard() override;
-    void ShowMessage(std::string_view text) override;
     RunningExecutable Executable() override;
 
     // ChangesTarget
     void RunTimer(int timer, const TimerOrder& order) override;
-    [[noreturn]] void Report(const ErrorReport& error) override;
-    void End() override { DestroyWindow(handle_); }
+    void End(int status) override;
     void Place(const PixelRect& place) override;
+    void ShapeWindow(const RoundRectRegion& outline) override;
     void FollowPanel() override;
     void Repaint() override { InvalidateRect(handle_, nullptr, FALSE); }
     void ShowCursor(MousePointer pointer) override { SetCursor(cursor_ = CursorOf(pointer)); }
-    void AnnounceReading() override {}  // no screen reader interface here yet
+    void TakeFocus(const Focus& focus) override;
+    void ShowMessage(std::string_view text) override;
 
     void AddPanelControls();
+    std::optional<PanelControlId> Focused() const;
+    void Typed(HWND box, WPARAM& character, LPARAM lParam);
     void Apply(const Changes& changes) { ApplyChanges(changes, *this); }
 
     FormEvents events_;
@@ -56,8 +56,7 @@ private:
     WNDPROC editProc_ = nullptr;
     HCURSOR cursor_ = nullptr;
     bool syncing_ = false;         // the panel is set from the view: its change notices are not the user's
-    bool reportingError_ = false;  // the box of a runtime error is open
-    bool sessionEnding_ = false;   // a logoff: errors go to standard error only
+    WPARAM takenKey_ = 0;          // a key the core took: its release goes nowhere
 };
 
 }  // namespace zeltavor::win32
