@@ -70,8 +70,7 @@ TEST(View, TheOptionsViewPlacesEachDrawnControl) {
     const View view = ViewOf(f.form);
     const DrawnLine needle = All<DrawnLine>(view).front();
     EXPECT_EQ(std::pair(needle.x1, needle.y1), std::pair(74.0, 74.0));
-    EXPECT_DOUBLE_EQ(needle.x2, f.form.SecZ.X2 / 15.0);  // exact pixels, whatever the floating-point unit
-    EXPECT_DOUBLE_EQ(needle.y2, f.form.SecZ.Y2 / 15.0);
+    EXPECT_EQ(std::pair(needle.x2, needle.y2), std::pair(62.866666666666667, 126.2));  // 943 and 1893 twips, exactly
     const DrawnText source = All<DrawnText>(view).at(1), message = All<DrawnText>(view).at(3);
     EXPECT_EQ(std::tuple(source.text, source.colour, *source.emboss, source.embossOffset),
               std::tuple("HD", Rgb{128, 128, 128}, Rgb{255, 255, 255}, 1));  // disabled: greyed and embossed

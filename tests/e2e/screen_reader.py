@@ -45,9 +45,7 @@ press.doAction(0)
 until(lambda: gauge.description.startswith("HD ") and heard("object:property-change:accessible-description", "Zeltavor"))
 subprocess.run(["xdotool", "key", "Menu"], check=True)  # the options view
 until(lambda: heard("object:state-changed:showing", "Programm beenden"))
-subprocess.run(["xdotool", "key"] + ["Tab"] * 6, check=True)  # from the size box past the panel onto the dot
-until(lambda: heard("object:state-changed:focused", "Auf Arbeitsspeicher (RAM) umschalten"))
-subprocess.run(["xdotool", "key", "Tab"], check=True)
+subprocess.run(["xdotool", "key"] + ["Tab"] * 7, check=True)  # from the size box past the panel, the dot, the cross
 until(lambda: heard("object:state-changed:focused", "Programm beenden"))
 children["Speicher aufräumen"].queryAction().doAction(0)
 until(lambda: heard("object:property-change:accessible-name", "Speicher aufgeräumt"))
