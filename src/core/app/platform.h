@@ -15,6 +15,12 @@ struct PixelPoint {
     int x = 0, y = 0;
 };
 
+// A screen's dots per inch as twips per pixel; a screen that does not say
+// counts as one of 96.
+inline float TwipsPerPixel(double dotsPerInch) {
+    return dotsPerInch > 0 ? static_cast<float>(1440 / dotsPerInch) : 15.0f;
+}
+
 // The primary screen, in twips, and the density of the monitor the window
 // stands on.
 class Screen {

@@ -19,8 +19,8 @@ void QtScreen::SetWindow(QWidget& window) {
 }
 
 void QtScreen::Measure(const QScreen& screen) {
-    twipsPerPixelX_ = static_cast<float>(1440.0 / screen.logicalDotsPerInchX());
-    twipsPerPixelY_ = static_cast<float>(1440.0 / screen.logicalDotsPerInchY());
+    twipsPerPixelX_ = TwipsPerPixel(screen.logicalDotsPerInchX());
+    twipsPerPixelY_ = TwipsPerPixel(screen.logicalDotsPerInchY());
     devicePixelRatio_ = screen.devicePixelRatio();
 }
 

@@ -23,7 +23,7 @@ float Win32Screen::TwipsPerPixel(int axis) const {
         dotsPerInch = GetDeviceCaps(screen, axis);
         ReleaseDC(nullptr, screen);
     }
-    return dotsPerInch > 0 ? 1440.0f / dotsPerInch : 15.0f;
+    return zeltavor::TwipsPerPixel(dotsPerInch);
 }
 
 float Win32Screen::TwipsPerPixelX() const { return TwipsPerPixel(LOGPIXELSX); }
