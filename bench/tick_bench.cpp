@@ -5,7 +5,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include "app/form_events.h"
+#include "frontend/form_events.h"
 #include "drives.h"
 #include "fakes.h"
 #include "key_state.h"

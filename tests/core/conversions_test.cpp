@@ -1,11 +1,11 @@
-#include "app/conversions.h"
+#include "runtime/conversions.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <functional>
 
-#include "app/errors.h"
+#include "runtime/errors.h"
 
 namespace zeltavor {
 namespace {

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "app/errors.h"
-#include "app/form1.h"
-#include "app/platform.h"
+#include "runtime/errors.h"
+#include "model/form1.h"
+#include "runtime/platform.h"
 
 namespace zeltavor::testing {
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/errors.h"
+#include "runtime/errors.h"
 #include "fakes.h"
 #include "gauge/module1.h"
 

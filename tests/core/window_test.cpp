@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "app/errors.h"
-#include "app/view.h"
+#include "runtime/errors.h"
+#include "frontend/view.h"
 #include "fakes.h"
 
 namespace zeltavor::testing {

@@ -13,7 +13,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
-#include "app/errors.h"
+#include "runtime/errors.h"
 #include "settings_store.h"
 #include "system_facilities.h"
 

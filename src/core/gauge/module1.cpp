@@ -1,6 +1,6 @@
 #include "gauge/module1.h"
 
-#include "app/errors.h"
+#include "runtime/errors.h"
 
 namespace zeltavor::Module1 {
 

@@ -3,8 +3,8 @@
 #include <optional>
 #include <string_view>
 
-#include "app/conversions.h"
-#include "app/platform.h"
+#include "runtime/conversions.h"
+#include "runtime/platform.h"
 
 // Free space and total size of a drive in MB or GB, four decimal places.
 namespace zeltavor::Module1 {

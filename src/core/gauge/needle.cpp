@@ -1,6 +1,6 @@
 #include <cmath>
 
-#include "app/form1.h"
+#include "model/form1.h"
 
 namespace zeltavor {
 

@@ -1,4 +1,4 @@
-#include "app/form1.h"
+#include "model/form1.h"
 
 namespace zeltavor {
 

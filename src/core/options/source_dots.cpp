@@ -1,5 +1,5 @@
-#include "app/form1.h"
-#include "app/settings_names.h"
+#include "model/form1.h"
+#include "model/settings_names.h"
 
 namespace zeltavor {
 

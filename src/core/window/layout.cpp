@@ -1,5 +1,5 @@
-#include "app/errors.h"
-#include "app/form1.h"
+#include "runtime/errors.h"
+#include "model/form1.h"
 
 namespace zeltavor {
 

@@ -4,7 +4,7 @@
 
 #include <optional>
 
-#include "app/platform.h"
+#include "runtime/platform.h"
 
 namespace zeltavor::linux_platform {
 

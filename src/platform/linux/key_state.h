@@ -3,7 +3,7 @@
 #include <mutex>
 #include <thread>
 
-#include "app/platform.h"
+#include "runtime/platform.h"
 
 typedef struct _XDisplay Display;
 

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/platform.h"
+#include "runtime/platform.h"
 
 namespace zeltavor::linux_platform {
 

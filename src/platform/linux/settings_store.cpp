@@ -7,7 +7,7 @@
 #include <QStorageInfo>
 #include <algorithm>
 
-#include "app/errors.h"
+#include "runtime/errors.h"
 
 namespace zeltavor::linux_platform {
 

@@ -5,7 +5,7 @@
 #include <QVariantMap>
 #include <map>
 
-#include "app/platform.h"
+#include "runtime/platform.h"
 
 namespace zeltavor::linux_platform {
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/platform.h"
+#include "runtime/platform.h"
 
 // What the program asks of the Linux system besides its readings and stores.
 namespace zeltavor::linux_platform {

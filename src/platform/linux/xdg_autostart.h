@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/platform.h"
+#include "runtime/platform.h"
 #include "system_facilities.h"
 
 namespace zeltavor::linux_platform {

@@ -6,7 +6,7 @@
 #include <optional>
 #include <type_traits>
 
-#include "app/errors.h"
+#include "runtime/errors.h"
 #include "text.h"
 
 namespace zeltavor::win32_platform {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/platform.h"
+#include "runtime/platform.h"
 
 namespace zeltavor::win32_platform {
 

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "app/platform.h"
+#include "runtime/platform.h"
 
 // The Windows calls behind the gauge's readings and the F12 key.
 namespace zeltavor::win32_platform {

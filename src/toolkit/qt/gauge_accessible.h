@@ -3,7 +3,7 @@
 #include <QAccessibleWidget>
 #include <vector>
 
-#include "app/view.h"
+#include "frontend/view.h"
 
 namespace zeltavor::qt {
 

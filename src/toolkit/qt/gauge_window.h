@@ -5,7 +5,7 @@
 #include <array>
 #include <optional>
 
-#include "app/form_events.h"
+#include "frontend/form_events.h"
 
 namespace zeltavor::qt {
 

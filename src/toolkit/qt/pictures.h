@@ -4,7 +4,7 @@
 #include <QIcon>
 #include <QPixmap>
 
-#include "app/controls.h"
+#include "model/controls.h"
 
 namespace zeltavor::qt {
 

@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-#include "app/platform.h"
+#include "runtime/platform.h"
 
 namespace zeltavor::qt {
 

@@ -3,7 +3,7 @@
 #include <QFont>
 #include <QPainter>
 
-#include "app/view.h"
+#include "frontend/view.h"
 
 namespace zeltavor::qt {
 

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "app/controls.h"
+#include "model/controls.h"
 
 namespace zeltavor::win32 {
 

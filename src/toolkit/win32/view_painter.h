@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "app/view.h"
+#include "frontend/view.h"
 
 namespace zeltavor::win32 {
 

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "app/platform.h"
+#include "runtime/platform.h"
 
 namespace zeltavor::win32 {
 

@@ -7,7 +7,7 @@
 #include <variant>
 #include <vector>
 
-#include "app/form1.h"
+#include "model/form1.h"
 
 // What the window shows, in its pixels at the density it stands at: built by
 // the core from the model, painted by a front-end as it stands.

@@ -1,11 +1,11 @@
-#include "app/conversions.h"
+#include "runtime/conversions.h"
 
 #include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <limits>
 
-#include "app/errors.h"
+#include "runtime/errors.h"
 
 namespace zeltavor {
 

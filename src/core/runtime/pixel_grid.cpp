@@ -1,9 +1,9 @@
-#include "app/pixel_grid.h"
+#include "runtime/pixel_grid.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "app/errors.h"
+#include "runtime/errors.h"
 
 namespace zeltavor {
 

@@ -1,7 +1,7 @@
 #include <cmath>
 
-#include "app/form1.h"
-#include "app/settings_names.h"
+#include "model/form1.h"
+#include "model/settings_names.h"
 
 namespace zeltavor {
 

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "app/controls.h"
-#include "app/pixel_grid.h"
-#include "app/platform.h"
+#include "model/controls.h"
+#include "runtime/pixel_grid.h"
+#include "runtime/platform.h"
 
 namespace zeltavor {
 

@@ -1,6 +1,6 @@
-#include "app/form1.h"
+#include "model/form1.h"
 
-#include "app/conversions.h"
+#include "runtime/conversions.h"
 
 namespace zeltavor {
 

@@ -2,7 +2,7 @@
 // which presses what, where the focus goes and what a box takes.
 #include <algorithm>
 
-#include "app/form_events.h"
+#include "frontend/form_events.h"
 
 namespace zeltavor {
 

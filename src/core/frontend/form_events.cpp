@@ -1,4 +1,4 @@
-#include "app/form_events.h"
+#include "frontend/form_events.h"
 
 #include <algorithm>
 #include <cstdio>

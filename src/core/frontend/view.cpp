@@ -1,4 +1,4 @@
-#include "app/view.h"
+#include "frontend/view.h"
 
 #include <algorithm>
 

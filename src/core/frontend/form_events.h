@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "app/errors.h"
-#include "app/form1.h"
-#include "app/view.h"
+#include "runtime/errors.h"
+#include "model/form1.h"
+#include "frontend/view.h"
 
 namespace zeltavor {
 
