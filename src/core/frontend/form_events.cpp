@@ -14,8 +14,6 @@ bool Inside(const PixelRect& rect, double x, double y) {
     return x >= rect.left && x < rect.right() && y >= rect.top && y < rect.bottom();
 }
 
-const PanelControl& Entry(PanelControlId id) { return kPanelControlsInFocusOrder.at(static_cast<std::size_t>(id)); }
-
 // A toolkit's ids (a dialog manager's IDOK) may reach the panel: none of its controls.
 const PanelControl* Find(PanelControlId id) {
     const auto place = static_cast<std::size_t>(id);
@@ -97,21 +95,21 @@ const HitArea* FormEvents::HitAt(double x, double y) const {
 
 FormEvents::Target FormEvents::TargetAt(double x, double y) {
     const HitArea* hit = HitAt(x, y);
-    if (hit == nullptr) return &form_;
+    if (hit == nullptr) return OnWindow{};
     if (hit->button) return *hit->button;
-    return &form_.Frame1;
+    return OnPanel{};
 }
 
 Changes FormEvents::Press(int button, double x, double y) {
     pressed_ = TargetAt(x, y);
-    if (pressed_ != Target(&form_)) return {};
+    if (pressed_ != Target(OnWindow{})) return {};
     const Twips at = ToTwips(x, y);
     return Run([&] { form_.MouseDown(button, 0, at.x, at.y); });
 }
 
 Changes FormEvents::Move(int buttons, double x, double y) {
     Changes changes;
-    if (pressed_ == Target(&form_) || pressed_ == Target()) {
+    if (pressed_ == Target(OnWindow{}) || pressed_ == Target()) {
         const Twips at = ToTwips(x, y);
         changes = Run([&] { form_.MouseMove(buttons, 0, at.x, at.y); });
     }
@@ -126,7 +124,7 @@ Changes FormEvents::Move(int buttons, double x, double y) {
 Changes FormEvents::Release(int button, double x, double y) {
     const Target pressed = std::exchange(pressed_, Target());
     const bool doubleClick = std::exchange(doubleClickOnDot_, false);
-    if (pressed == Target(&form_)) return Run([this] { form_.MouseUp(); });
+    if (pressed == Target(OnWindow{})) return Run([this] { form_.MouseUp(); });
     const auto* painted = std::get_if<PaintedControlId>(&pressed);
     if (button != kLeftButton || painted == nullptr || TargetAt(x, y) != pressed || doubleClick) return {};
     return Activate(*painted);
@@ -138,7 +136,7 @@ Changes FormEvents::Release(int button, double x, double y) {
 Changes FormEvents::DoubleClick(double x, double y) {
     pressed_ = TargetAt(x, y);
     doubleClickOnDot_ = pressed_ == Target(PaintedControlId::imgDot0) || pressed_ == Target(PaintedControlId::ImgDot1);
-    if (pressed_ != Target(&form_)) return {};
+    if (pressed_ != Target(OnWindow{})) return {};
     return Run([this] { form_.DblClick(); });
 }
 
@@ -182,7 +180,7 @@ Changes FormEvents::DensityChanged(int left, int top) {
 // back: answers to earlier moves would bounce to and fro.
 Changes FormEvents::Moved(int left, int top) {
     const PixelRect now = Geometry();
-    if (!placed_ || pressed_ == Target(&form_) || (now.left == left && now.top == top)) return {};
+    if (!placed_ || pressed_ == Target(OnWindow{}) || (now.left == left && now.top == top)) return {};
     if (std::exchange(askAgain_, false)) {
         Changes again;
         again.geometry = now;

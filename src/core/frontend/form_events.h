@@ -145,7 +145,13 @@ public:
 private:
     // What a press landed on: nothing yet, the window, the panel or a
     // painted button, which acts on release, as a click.
-    using Target = std::variant<std::monostate, Form1*, const Frame*, PaintedControlId>;
+    struct OnWindow {
+        friend bool operator==(OnWindow, OnWindow) = default;
+    };
+    struct OnPanel {
+        friend bool operator==(OnPanel, OnPanel) = default;
+    };
+    using Target = std::variant<std::monostate, OnWindow, OnPanel, PaintedControlId>;
     struct Twips {
         float x, y;
     };
@@ -157,9 +163,7 @@ private:
     Changes Changed();
     Changes OptionsKey();
     KeyOutcome Typed(PanelControlId box, char16_t character, KeyRoute route);
-    std::vector<Focus> TabOrder(const View& view) const;
     std::optional<Focus> FocusAfter(const View& view, bool first) const;
-    bool Shows(const View& view, const Focus& focus) const;
     std::optional<TimerOrder> TimerOrderFor(const Timer& timer, unsigned& generation) const;
 
     Form1 form_;

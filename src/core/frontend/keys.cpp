@@ -10,10 +10,31 @@ namespace {
 
 constexpr char16_t kBackspace = 8;
 
-const PanelControl& Entry(PanelControlId id) { return kPanelControlsInFocusOrder.at(static_cast<std::size_t>(id)); }
 bool IsBox(PanelControlId id) { return Entry(id).box != nullptr; }
 
 const PanelControlView& SizeBox(const View& view) { return view.panel.front(); }
+
+bool Shows(const View& view, const Focus& focus) {
+    if (const auto* control = std::get_if<PanelControlId>(&focus)) return view.panel.at(static_cast<std::size_t>(*control)).visible;
+    if (const auto* painted = std::get_if<PaintedControlId>(&focus)) {
+        for (const PaintedControlView& control : view.painted)
+            if (control.id == *painted) return control.button && control.showing;
+    }
+    return true;
+}
+
+
+// The panel's controls in view, then the painted buttons as they are drawn
+// (the source dot before the red cross), then the window with the reading.
+std::vector<Focus> TabOrder(const View& view) {
+    std::vector<Focus> order;
+    for (const PanelControlView& control : view.panel)
+        if (control.visible) order.emplace_back(control.id);
+    for (const PaintedControlId id : {PaintedControlId::ImgDot1, PaintedControlId::imgDot0, PaintedControlId::cmd_EXIT})
+        if (Shows(view, id)) order.emplace_back(id);
+    order.emplace_back(std::monostate{});
+    return order;
+}
 
 }  // namespace
 
@@ -70,27 +91,6 @@ bool FormEvents::Accepts(PanelControlId box, std::string_view text) {
         (form_.*Entry(box).keyPress)(code);
         return code != 0;
     });
-}
-
-// The panel's controls in view, then the painted buttons as they are drawn
-// (the source dot before the red cross), then the window with the reading.
-std::vector<Focus> FormEvents::TabOrder(const View& view) const {
-    std::vector<Focus> order;
-    for (const PanelControlView& control : view.panel)
-        if (control.visible) order.emplace_back(control.id);
-    for (const PaintedControlId id : {PaintedControlId::ImgDot1, PaintedControlId::imgDot0, PaintedControlId::cmd_EXIT})
-        if (Shows(view, id)) order.emplace_back(id);
-    order.emplace_back(std::monostate{});
-    return order;
-}
-
-bool FormEvents::Shows(const View& view, const Focus& focus) const {
-    if (const auto* control = std::get_if<PanelControlId>(&focus)) return view.panel.at(static_cast<std::size_t>(*control)).visible;
-    if (const auto* painted = std::get_if<PaintedControlId>(&focus)) {
-        for (const PaintedControlView& control : view.painted)
-            if (control.id == *painted) return control.button && control.showing;
-    }
-    return true;
 }
 
 // The size box takes the focus as the options view opens; a control that

@@ -70,6 +70,7 @@ struct PanelControl {
     const char* accessibleName;  // a button is named by its caption
 };
 extern const std::array<PanelControl, 6> kPanelControlsInFocusOrder;
+inline const PanelControl& Entry(PanelControlId id) { return kPanelControlsInFocusOrder.at(static_cast<std::size_t>(id)); }
 
 struct PanelControlView {
     PanelControlId id{};
