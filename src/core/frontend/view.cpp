@@ -81,7 +81,7 @@ public:
         const PictureSize size = SizeAt96(dial);
         const float twips = PixelGrid::kTwipsPerPixelAt96;
         const PixelRect own = grid_.Edges(0, 0, size.width * twips, size.height * twips);
-        view_.drawn.push_back(DrawnPicture{dial, form_.Width() == form_.Height() ? window : own});
+        Add(dial, form_.Width() == form_.Height() ? window : own);
     }
 
     void Add(const PlacedControl& placed) {
@@ -116,7 +116,7 @@ public:
 
     void operator()(const Image* image) {
         if (!image->Visible) return;
-        view_.drawn.push_back(DrawnPicture{image->Content, PlaceOf(*image)});
+        Add(image->Content, PlaceOf(*image));
         if (button_ && image->Enabled) view_.hitAreas.push_back({PlaceOf(*image), button_, image->Pointer});
     }
 
@@ -155,6 +155,11 @@ public:
     }
 
 private:
+    void Add(Picture picture, const PixelRect& place) {
+        const PictureSize at96 = SizeAt96(picture);
+        const double ratio = grid_.DevicePixelRatio();
+        view_.drawn.push_back(DrawnPicture{picture, place, place.width * ratio > at96.width || place.height * ratio > at96.height});
+    }
     bool InWindow(const PixelRect& place) const {
         return place.left < grid_.X(form_.Width()) && place.top < grid_.Y(form_.Height()) && place.right() > 0 &&
                place.bottom() > 0;

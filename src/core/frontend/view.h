@@ -27,10 +27,12 @@ struct DrawnFill {
     friend bool operator==(const DrawnFill&, const DrawnFill&) = default;
 };
 
-// A picture scaled to its place.
+// A picture scaled to its place, from its drawing for 96 dots per inch or,
+// where the place has more device pixels than that, from the one at twice that.
 struct DrawnPicture {
     Picture picture = Picture::None;
     PixelRect place;
+    bool twice = false;
     friend bool operator==(const DrawnPicture&, const DrawnPicture&) = default;
 };
 

@@ -10,9 +10,9 @@
 int main(int argc, char** argv) {
     if (const auto status = zeltavor::linux_platform::EndBeforeTheWindow(argc, argv)) return *status;
     zeltavor::linux_platform::BlockTerminationSignals();
-    zeltavor::qt::SayWhenQtCannotConnect();
+    zeltavor::linux_platform::SayWhenQtCannotConnect();
     QApplication app(argc, argv);
-    zeltavor::qt::EndQuietlyWhenTheXServerGoes();
+    zeltavor::linux_platform::EndQuietlyWhenTheXServerGoes();
     zeltavor::qt::QtScreen screen;
     zeltavor::linux_platform::LinuxFacilities facilities;
     zeltavor::Platform platform = facilities.With(screen);

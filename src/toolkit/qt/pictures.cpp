@@ -5,15 +5,13 @@
 
 namespace zeltavor::qt {
 
-QPixmap PixmapOf(Picture picture, QSize size, qreal devicePixelRatio) {
-    const QSize device = size * devicePixelRatio;
-    const QString name = PictureName(picture);
+QPixmap PixmapOf(const DrawnPicture& picture, qreal devicePixelRatio) {
+    const QSize device = QSize(picture.place.width, picture.place.height) * devicePixelRatio;
+    const QString name = QString(PictureName(picture.picture)) + (picture.twice ? "@2x" : "");
     const QString key = QString("%1 %2x%3 %4").arg(name).arg(device.width()).arg(device.height()).arg(devicePixelRatio);
     QPixmap pixmap;
     if (name.isEmpty() || QPixmapCache::find(key, &pixmap)) return pixmap;
-    QImage drawn(":/pictures/" + name + ".png");
-    if (device.width() > drawn.width() || device.height() > drawn.height())
-        drawn = QImage(":/pictures/" + name + "@2x.png");
+    const QImage drawn(":/pictures/" + name + ".png");
     pixmap = QPixmap::fromImage(drawn.size() == device ? drawn
                                                        : drawn.scaled(device, Qt::IgnoreAspectRatio,
                                                                       Qt::SmoothTransformation));

@@ -31,7 +31,7 @@ public:
 
     void operator()(const DrawnPicture& picture) {
         const QRect place = ToQRect(picture.place);
-        painter_.drawPixmap(place, PixmapOf(picture.picture, place.size(), painter_.device()->devicePixelRatioF()));
+        painter_.drawPixmap(place, PixmapOf(picture, painter_.device()->devicePixelRatioF()));
     }
 
     void operator()(const DrawnText& text) {

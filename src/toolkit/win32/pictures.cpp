@@ -51,9 +51,9 @@ Bitmap ToBitmap(const Pixels& pixels) {
     return {handle, pixels.width, pixels.height};
 }
 
-Pixels Scaled(Picture picture, int width, int height) {
-    Pixels drawn = LoadPixels(PictureName(picture));
-    if (width > drawn.width || height > drawn.height) drawn = LoadPixels(std::string(PictureName(picture)) + "_2x");
+Pixels Scaled(const DrawnPicture& picture) {
+    const int width = picture.place.width, height = picture.place.height;
+    Pixels drawn = LoadPixels(std::string(PictureName(picture.picture)) + (picture.twice ? "_2x" : ""));
     if (drawn.bgra.empty() || (drawn.width == width && drawn.height == height)) return drawn;
     Pixels scaled{width, height, std::vector<std::uint8_t>(std::size_t(width) * height * 4)};
     stbir_resize_uint8_generic(drawn.bgra.data(), drawn.width, drawn.height, 0, scaled.bgra.data(), width, height, 0, 4,
@@ -64,17 +64,17 @@ Pixels Scaled(Picture picture, int width, int height) {
 
 }  // namespace
 
-const Bitmap& BitmapOf(Picture picture, int width, int height) {
+const Bitmap& BitmapOf(const DrawnPicture& picture) {
     // A few sizes at a time: the instrument's, the options view's, a density's.
     static std::map<std::tuple<Picture, int, int>, Bitmap> kept;
-    const auto key = std::tuple(picture, width, height);
+    const int width = picture.place.width, height = picture.place.height;
+    const auto key = std::tuple(picture.picture, width, height);
     if (const auto found = kept.find(key); found != kept.end()) return found->second;
     if (kept.size() >= 32) {
         for (auto& entry : kept) DeleteObject(entry.second.handle);
         kept.clear();
     }
-    const Bitmap bitmap = picture == Picture::None || width <= 0 || height <= 0 ? Bitmap{}
-                                                                                : ToBitmap(Scaled(picture, width, height));
+    const Bitmap bitmap = picture.picture == Picture::None || width <= 0 || height <= 0 ? Bitmap{} : ToBitmap(Scaled(picture));
     return kept.emplace(key, bitmap).first->second;
 }
 

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "model/controls.h"
+#include "frontend/view.h"
 
 namespace zeltavor::win32 {
 
@@ -14,7 +14,7 @@ struct Bitmap {
 
 // A compiled-in picture at this size: scaled once, smoothly, from the larger
 // of its two drawings, and kept. An empty Bitmap for Picture::None.
-const Bitmap& BitmapOf(Picture picture, int width, int height);
+const Bitmap& BitmapOf(const DrawnPicture& picture);
 HICON WindowIcon();
 HCURSOR CursorOf(MousePointer pointer);
 

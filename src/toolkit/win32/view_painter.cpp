@@ -51,7 +51,7 @@ public:
 
     void operator()(const DrawnPicture& picture) {
         const PixelRect& place = picture.place;
-        const Bitmap& bitmap = BitmapOf(picture.picture, place.width, place.height);
+        const Bitmap& bitmap = BitmapOf(picture);
         if (!bitmap.handle) return;
         HDC source = CreateCompatibleDC(dc_);
         HGDIOBJ old = SelectObject(source, bitmap.handle);

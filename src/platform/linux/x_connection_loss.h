@@ -1,6 +1,6 @@
 #pragma once
 
-namespace zeltavor::qt {
+namespace zeltavor::linux_platform {
 
 // From before the application is made: when Qt cannot connect to the X
 // server after all (the server went, or is too busy), the program ends with
@@ -12,4 +12,4 @@ void SayWhenQtCannotConnect();
 // connections notices first, instead of Xlib's and Qt's English reports.
 void EndQuietlyWhenTheXServerGoes();
 
-}  // namespace zeltavor::qt
+}  // namespace zeltavor::linux_platform

@@ -10,7 +10,7 @@
 
 #include "x_server.h"
 
-namespace zeltavor::qt {
+namespace zeltavor::linux_platform {
 
 namespace {
 
@@ -31,7 +31,7 @@ QtMessageHandler qtDefault = nullptr;
 // the program; whatever it says then, the connection's state tells why.
 void OnQtMessage(QtMsgType type, const QMessageLogContext& context, const QString& message) {
     if (!connected && type == QtFatalMsg) {
-        std::fputs(linux_platform::NoXServerLine().c_str(), stderr);
+        std::fputs(NoXServerLine().c_str(), stderr);
         std::_Exit(1);
     }
     if (qtConnection != nullptr && xcb_connection_has_error(qtConnection)) SayGoodbye();
@@ -45,7 +45,7 @@ void SayWhenQtCannotConnect() { qtDefault = qInstallMessageHandler(OnQtMessage);
 void EndQuietlyWhenTheXServerGoes() {
     connected = true;
     if (auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>()) qtConnection = x11->connection();
-    linux_platform::OnXServerLoss(SayGoodbye);
+    OnXServerLoss(SayGoodbye);
 }
 
-}  // namespace zeltavor::qt
+}  // namespace zeltavor::linux_platform
