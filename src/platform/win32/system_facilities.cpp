@@ -57,4 +57,15 @@ bool EmptyTheClipboard(HWND owner) {
     return false;
 }
 
+std::string ClipboardText(HWND owner) {
+    std::wstring text;
+    if (!OpenClipboard(owner)) return {};
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) text = chars;
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return WideToUtf8(text);
+}
+
 }  // namespace zeltavor::win32_platform

@@ -2,10 +2,10 @@
 
 #include <windowsx.h>
 
-#include <cstdio>
 #include <string>
 
 #include "pictures.h"
+#include "system_facilities.h"
 #include "text.h"
 #include "view_painter.h"
 
@@ -35,17 +35,6 @@ PanelControlId IdOf(int controlId) { return static_cast<PanelControlId>(controlI
 std::wstring TextOf(HWND control) {
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
     text.resize(static_cast<std::size_t>(GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
-std::wstring ClipboardText(HWND owner) {
-    std::wstring text;
-    if (!OpenClipboard(owner)) return text;
-    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-        if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) text = chars;
-        GlobalUnlock(data);
-    }
-    CloseClipboard();
     return text;
 }
 
@@ -221,7 +210,7 @@ LRESULT CALLBACK GaugeWindow::BoxProc(HWND hwnd, UINT message, WPARAM wParam, LP
     auto* window = reinterpret_cast<GaugeWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     if (message == WM_CHAR && (window->Typed(hwnd, wParam, lParam), wParam == 0)) return 0;
     if (message == WM_PASTE &&
-        !window->events_.Accepts(IdOf(GetDlgCtrlID(hwnd)), win32_platform::WideToUtf8(ClipboardText(hwnd)))) {
+        !window->events_.Accepts(IdOf(GetDlgCtrlID(hwnd)), win32_platform::ClipboardText(hwnd))) {
         MessageBeep(MB_OK);
         return 0;
     }
