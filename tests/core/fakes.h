@@ -67,7 +67,7 @@ struct FakeSettings final : SettingsStore {
         return found == values.end() ? std::nullopt : std::optional(found->second);
     }
     void Write(std::string_view application, std::string_view section, std::string_view key, std::string_view value) override {
-        if (refuseWrites) throw RuntimeError(75, "refused");
+        if (refuseWrites) throw PathFileAccessError("refused");
         values[Path(application, section, key)] = value;
         writes.emplace_back(key);
     }

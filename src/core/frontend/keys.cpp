@@ -8,8 +8,6 @@ namespace zeltavor {
 
 namespace {
 
-constexpr char16_t kBackspace = 8;
-
 bool IsBox(PanelControlId id) { return Entry(id).box != nullptr; }
 
 const PanelControlView& SizeBox(const View& view) { return view.panel.front(); }

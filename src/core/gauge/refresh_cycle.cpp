@@ -33,7 +33,7 @@ void Form1::Timer2_Timer() {
 
 // Only exactly "RAM" selects the memory; any other caption measures the disk.
 void Form1::SampleSource() {
-    if (lblHDRAM.Caption == "RAM")
+    if (lblHDRAM.Caption == kMemorySource)
         MemoryCheck();
     else
         DiskCheck();
@@ -41,8 +41,8 @@ void Form1::SampleSource() {
 
 void Form1::StartSweep() {
     Timer1.SetEnabled(false);
-    Timer1.SetInterval(100);
-    Timer2.SetInterval(30);
+    Timer1.SetInterval(kRefreshInterval);
+    Timer2.SetInterval(kSweepInterval);
     Timer2.SetEnabled(true);
 }
 

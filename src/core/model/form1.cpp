@@ -60,7 +60,7 @@ Form1::Form1(Platform& platform, Desktop& desktop)
     Frame1.Height = 2325;
     Frame1.BackColor = {192, 192, 192};
 
-    lblHDRAM = MakeLabel(1260, 2730, 540, 225, "RAM", kBlack);
+    lblHDRAM = MakeLabel(1260, 2730, 540, 225, kMemorySource, kBlack);
     lblHDRAM.Centred = true;
     lblHDRAM.Enabled = false;
     lblHDRAM.LabelFont = {Font::Family::Serif, 6.75f, false};
@@ -70,7 +70,7 @@ Form1::Form1(Platform& platform, Desktop& desktop)
     ImgDot1.Visible = false;
     ImgMitte = MakeImage(6780, 3570, 240, 240, Picture::Hub);
     ImgMitte.Enabled = false;
-    Image2 = MakeImage(4320, 3210, 2220, 2235, Picture::DialFace);
+    Image2 = MakeImage(4320, 3210, kDesignSize, 2235, Picture::DialFace);
     Image2.Visible = false;
 
     MEMTOP = MakeLabel(9240, 90, 1065, 330, "Top", kBlack);
@@ -93,7 +93,7 @@ Form1::Form1(Platform& platform, Desktop& desktop)
     Monis.MaxLength = 2;  // longer counts would carry the window beyond any coordinates
     cmd_weiter = MakeButton(930, 1590, 2505, 585, "weiter");
     cmd_weiter.ButtonFont = {Font::Family::Sans, 9.75f, true};
-    txtHeight = MakeTextBox(1695, 1200, 645, 330, "2220");
+    txtHeight = MakeTextBox(1695, 1200, 645, 330, kDesignSizeText);
     txtHeight.MaxLength = 5;  // room for any size to be corrected, none for a number past the double range
     Label4[3] = MakeLabel(2760, 1260, 1065, 240, "(800 .. 2500)", kPanelText);
     Label4[1] = MakeLabel(225, 900, 1785, 240, "Anzahl (max.2) Monitore:", kPanelText);

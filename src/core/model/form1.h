@@ -140,6 +140,18 @@ private:
     int outlineEllipseAt96_ = -1;  // none yet
 };
 
+// The instrument's size its layout is drawn for, in twips: 148 pixels at 96
+// dots per inch. Other sizes scale from it.
+inline constexpr float kDesignSize = 2220;
+inline constexpr const char* kDesignSizeText = "2220";
+// The source captions: "RAM" reads the memory, any other the disk.
+inline constexpr const char* kMemorySource = "RAM";
+inline constexpr const char* kDiskSource = "HD";
+// The timers' intervals in milliseconds: the reading's refresh and a sweep step.
+inline constexpr int kRefreshInterval = 100, kSweepInterval = 30;
+// The key code a key filter lets through besides digits.
+inline constexpr std::int16_t kBackspace = 8;
+
 // The credit line the options panel shows until the clean-up reports.
 inline constexpr const char* kCreditLine = "K.Duvenrath 01.06.2010";
 inline constexpr Rgb kCreditColour{128, 128, 128};

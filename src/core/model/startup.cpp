@@ -19,19 +19,19 @@ bool UsablePosition(double twips) { return std::fabs(twips) <= 1e9; }
 }  // namespace
 
 void Form1::Load() {
-    lblHDRAM.Caption = GetSetting(kSource, "RAM");
-    if (lblHDRAM.Caption == "RAM") {
+    lblHDRAM.Caption = GetSetting(kSource, kMemorySource);
+    if (lblHDRAM.Caption == kMemorySource) {
         imgDot0.Visible = true;
         ImgDot1.Visible = false;
     }
-    if (lblHDRAM.Caption == "HD") {
+    if (lblHDRAM.Caption == kDiskSource) {
         imgDot0.Visible = false;
         ImgDot1.Visible = true;
     }
     Monis.Text = GetSettingIf(kMonitors, "1", UsableMonitorCount);
     if (TextToDouble(Monis.Text, platform_.locale) > 2) Monis.Text = "2";
     txtHeight.Text = GetSetting(kSize, "1200");
-    if (!IsNumber(txtHeight.Text, platform_.locale)) txtHeight.Text = "2220";
+    if (!IsNumber(txtHeight.Text, platform_.locale)) txtHeight.Text = kDesignSizeText;
     LimitSize();
     BackgroundPicture = Image2.Content;
     Top = ToSingle(TextToDouble(GetSettingIf(kTop, "1000", UsablePosition), platform_.locale));
@@ -49,23 +49,6 @@ void Form1::Load() {
     CenterRaiseAndSweep();
 }
 
-// The position is not saved here: every mouse button release saves it.
-void Form1::Unload() {
-    SaveOptions();
-    Unloaded = true;
-}
-
-void Form1::SaveOptions() {
-    SaveSetting(kSize, txtHeight.Text);
-    SaveSetting(kMonitors, Monis.Text);
-    SaveSetting(kSource, lblHDRAM.Caption);
-}
-
-void Form1::LimitSize() {
-    if (TextToDouble(txtHeight.Text, platform_.locale) < 800) txtHeight.Text = "800";
-    if (TextToDouble(txtHeight.Text, platform_.locale) > 2500) txtHeight.Text = "2500";
-}
-
 // The pivot in the middle of the window, the window on top, a new sweep.
 void Form1::CenterRaiseAndSweep() {
     CenterPivot();
@@ -79,23 +62,6 @@ void Form1::CenterPivot() {
     SecZ.Y1 = CenterY;
 }
 
-void Form1::cmd_EXIT_Click() { Unload(); }
-
 void Form1::TopWindow() { desktop_.TopWindow(); }
-
-std::string Form1::GetSetting(const char* key, const char* defaultText) {
-    return platform_.settings.Read(kApplication, kSection, key).value_or(defaultText);
-}
-
-// A stored value that is not a number, or not a usable one, counts as missing.
-std::string Form1::GetSettingIf(const char* key, const char* defaultText, bool (*usable)(double)) {
-    std::string text = GetSetting(key, defaultText);
-    const auto value = ParseNumber(text, platform_.locale);
-    return value && usable(*value) ? text : defaultText;
-}
-
-void Form1::SaveSetting(const char* key, const std::string& value) {
-    platform_.settings.Write(kApplication, kSection, key, value);
-}
 
 }  // namespace zeltavor

@@ -8,7 +8,7 @@ namespace {
 // included, is discarded: both boxes hold whole numbers only.
 void DigitsOnly(std::int16_t& KeyAscii) {
     const bool digit = KeyAscii >= '0' && KeyAscii <= '9';
-    if (!digit && KeyAscii != 8) KeyAscii = 0;
+    if (!digit && KeyAscii != kBackspace) KeyAscii = 0;
 }
 
 }  // namespace
@@ -16,6 +16,11 @@ void DigitsOnly(std::int16_t& KeyAscii) {
 void Form1::txtHeight_KeyPress(std::int16_t& KeyAscii) { DigitsOnly(KeyAscii); }
 
 void Form1::Monis_KeyPress(std::int16_t& KeyAscii) { DigitsOnly(KeyAscii); }
+
+void Form1::LimitSize() {
+    if (TextToDouble(txtHeight.Text, platform_.locale) < 800) txtHeight.Text = "800";
+    if (TextToDouble(txtHeight.Text, platform_.locale) > 2500) txtHeight.Text = "2500";
+}
 
 // Corrects the size, saves the options and turns the window back into the
 // round instrument with a fresh sweep.

@@ -3,9 +3,9 @@
 
 namespace zeltavor {
 
-void Form1::imgDot0_Click() { SwitchSource(imgDot0, ImgDot1, "HD"); }
+void Form1::imgDot0_Click() { SwitchSource(imgDot0, ImgDot1, kDiskSource); }
 
-void Form1::ImgDot1_Click() { SwitchSource(ImgDot1, imgDot0, "RAM"); }
+void Form1::ImgDot1_Click() { SwitchSource(ImgDot1, imgDot0, kMemorySource); }
 
 // The choice is saved at once, so it survives even an options view that is
 // never closed with "weiter".

@@ -20,6 +20,8 @@ private:
 
 RuntimeError OverflowError();
 RuntimeError TypeMismatchError();
+// A file or store that refused a write, with the message that says why.
+RuntimeError PathFileAccessError(const std::string& message);
 
 // What the user is told of one: the message box's text, and the line that
 // goes to standard error (also when nobody is there to read the box).

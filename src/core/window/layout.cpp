@@ -15,8 +15,8 @@ void SkipOnError(Statement statement) {
 }
 }  // namespace
 
-// Runs inside every assignment that changes the window's size. The front-end
-// paints the dial stretched over a square window and at natural size otherwise.
+// Runs inside every assignment that changes the window's size. The view
+// stretches the dial over a square window and shows it at its own size otherwise.
 void Form1::Resize() {
     CenterX = ScaleHeight() / 2;
     if (Height() == Width()) {
@@ -28,7 +28,7 @@ void Form1::Resize() {
     SecZ.X1 = CenterX;
     SecZ.Y1 = CenterY;
     double sizeRatio = 0;
-    SkipOnError([&] { sizeRatio = TextToDouble(txtHeight.Text, platform_.locale) / 2220; });
+    SkipOnError([&] { sizeRatio = TextToDouble(txtHeight.Text, platform_.locale) / kDesignSize; });
     SkipOnError([&] { NeedleLen = ToSingle(825 * sizeRatio); });
     SkipOnError([&] { PositionElemente(); });
 }

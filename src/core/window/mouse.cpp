@@ -21,7 +21,7 @@ void Form1::MouseDown(int Button, int /*Shift*/, float X, float Y) {
     // The options view: the dial at natural size with the panel beside it,
     // all of it on the monitor that holds the window.
     SetWidth(7000);
-    SetHeight(2220);
+    SetHeight(kDesignSize);
     KeepOnItsMonitor();
     BackgroundPicture = Image2.Content;
     Eckig();

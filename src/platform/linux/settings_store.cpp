@@ -54,7 +54,7 @@ QString WhyNotWritable(const QString& path) {
 }
 
 [[noreturn]] void Refuse(const QString& fileName, const QString& reason) {
-    throw RuntimeError(75, QString("Die Einstellungen konnten nicht in %1 gespeichert werden: %2.")
+    throw PathFileAccessError(QString("Die Einstellungen konnten nicht in %1 gespeichert werden: %2.")
                                .arg(fileName, reason)
                                .toStdString());
 }

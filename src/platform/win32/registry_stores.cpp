@@ -71,7 +71,7 @@ void RegistrySettingsStore::Write(std::string_view application, std::string_view
         RegFlushKey(handle.get());
     }
     if (result != ERROR_SUCCESS)
-        throw RuntimeError(75, "Die Einstellungen konnten nicht in HKEY_CURRENT_USER\\" + WideToUtf8(path) +
+        throw PathFileAccessError("Die Einstellungen konnten nicht in HKEY_CURRENT_USER\\" + WideToUtf8(path) +
                                    " gespeichert werden: " + ErrorText(static_cast<unsigned long>(result)) + ".");
 }
 
