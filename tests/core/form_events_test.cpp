@@ -74,7 +74,8 @@ TEST_F(Events, ADotActsOnReleaseAndADoubleClickSwitchesOnce) {
 TEST_F(Events, ThePanelTakesKeysTextAndClicksAndTheRedCrossActsOnRelease) {
     events.Load();
     EXPECT_FALSE(events.Move(0, kDotX, kDotY).cursor);  // no hand over a dot
-    EXPECT_EQ(events.KeyDown({Key::Menu}).changes.geometry, (PixelRect{67, 67, 467, 148}));
+    const Changes opened = events.KeyDown({Key::Menu}).changes;
+    EXPECT_TRUE((opened.geometry == PixelRect{67, 67, 467, 148} && opened.outline == RoundRectRegion{0, 0, 467, 148, 0, 0}));
     EXPECT_EQ(events.KeyDown({Key::Character, false, 'a'}).route, KeyRoute::Taken);  // in the size box
     events.Edited(PanelControlId::txtHeight, "1500");
     for (const PanelControlId none : {PanelControlId{-99}, PanelControlId{6}, PanelControlId::Monis})  // IDOK, past the end, a box
@@ -90,7 +91,7 @@ TEST_F(Events, ThePanelTakesKeysTextAndClicksAndTheRedCrossActsOnRelease) {
     events.Press(1, crossX, crossY);
     EXPECT_FALSE(events.Release(1, 10, 10).end);
     events.Press(1, crossX, (-60 + 1500) / 15.0);  // from its top edge
-    EXPECT_EQ(events.Release(1, crossX, crossY).end->status, 0);
+    EXPECT_EQ(events.Release(1, crossX, crossY).end, Ending{});
 }
 
 // Tab goes round what is in view: the panel's controls, the source dot, the
@@ -104,7 +105,8 @@ TEST_F(Events, TabReachesEveryControlAndKeysPressWhatHasTheFocus) {
     EXPECT_EQ(events.KeyDown({Key::Character, false, 22}).route, KeyRoute::Native);  // Ctrl+V
     const std::size_t drawn = events.view().drawn.size();
     EXPECT_EQ(events.KeyDown({Key::Tab}).changes.focus, Focus(PaintedControlId::imgDot0));
-    EXPECT_EQ(events.view().drawn.size(), drawn + 4);  // its frame of four lines
+    EXPECT_EQ(events.view().drawn.size(), drawn + 4);  // its frame of four lines, one pixel wide
+    EXPECT_EQ(std::get<DrawnFill>(events.view().drawn.back()).place.width, 1);
     EXPECT_EQ(events.KeyDown({Key::Tab, true}).changes.focus, Focus());
     EXPECT_EQ(events.KeyDown({Key::Menu}).changes.focus, Focus(PanelControlId::txtHeight));
     std::vector<Focus> round;
@@ -118,6 +120,8 @@ TEST_F(Events, TabReachesEveryControlAndKeysPressWhatHasTheFocus) {
     EXPECT_EQ(switched.changes.paintedChanged, (std::vector{PaintedControlId::imgDot0, PaintedControlId::ImgDot1}));
     EXPECT_TRUE(events.Accepts(PanelControlId::txtHeight, "2500") && !events.Accepts(PanelControlId::txtHeight, "25.0"));
     EXPECT_FALSE(events.Accepts(PanelControlId::txtHeight, "250000"));  // past the box's length
+    events.FocusMoved(PanelControlId::cmd_weiter);
+    EXPECT_EQ(events.KeyDown({Key::Character, false, '5'}).route, KeyRoute::Native);  // a button's, not the box's
     events.FocusMoved(PanelControlId::cmd_aus);
     const KeyOutcome pressed = events.KeyDown({Key::Return});  // the button is pressed; its box after that
     EXPECT_EQ(pressed.changes.messages, std::vector<std::string>{"Eintrag gelöscht"});
@@ -125,7 +129,7 @@ TEST_F(Events, TabReachesEveryControlAndKeysPressWhatHasTheFocus) {
     EXPECT_EQ(pressed.changes.focus, Focus(PanelControlId::txtHeight));
     events.FocusMoved(std::nullopt);
     events.KeyDown({Key::Tab, true});
-    EXPECT_EQ(events.KeyDown({Key::Return}).changes.end->status, 0);  // the red cross
+    EXPECT_EQ(events.KeyDown({Key::Return}).changes.end, Ending{});  // the red cross
 }
 
 // The window keeps its size in twips and its place on the screen; its
@@ -162,7 +166,7 @@ TEST_F(Events, TheWindowStandsOnThePrimaryMonitorAndFollowsMovesByOthers) {
 TEST_F(Events, AnUnloadSavesAndAnErrorEndsTheProgramAfterItsBox) {
     events.Load();
     events.Edited(PanelControlId::Monis, "");
-    EXPECT_EQ(events.CloseFromOutside().end->status, 0);
+    EXPECT_EQ(events.CloseFromOutside().end, Ending{});
     EXPECT_EQ(settings.writes, (std::vector<std::string>{"txtHeight", "Monis", "lblHDRAM.Caption"}));
     EXPECT_EQ(settings.Stored("txtHeight") + "|" + settings.Stored("Monis"), "2220|");
     EXPECT_FALSE(events.CloseFromOutside().end);  // saved once
@@ -171,14 +175,13 @@ TEST_F(Events, AnUnloadSavesAndAnErrorEndsTheProgramAfterItsBox) {
     failing.Load();
     failing.Press(1, 10, 10);
     const Changes failed = failing.Release(1, 10, 10);
-    EXPECT_EQ(std::tuple(failed.end->status, failed.end->boxText), std::tuple(1, "Laufzeitfehler '75':\n\nrefused"));
+    EXPECT_EQ(failed.end, (Ending{1, "zeltavor: Laufzeitfehler 75: refused\n", "Laufzeitfehler '75':\n\nrefused"}));
     EXPECT_FALSE(failed.timer1->run || failed.timer2->run);
-    EXPECT_EQ(failing.CloseFromOutside().end->status, 1);
+    EXPECT_EQ(failing.CloseFromOutside().end, Ending{1});
     FormEvents closed{platform, desktop};
     closed.Load();
     const Changes refused = closed.CloseFromOutside();
-    EXPECT_EQ(std::tuple(refused.end->status, refused.end->logLine, refused.end->boxText),
-              std::tuple(1, "zeltavor: Laufzeitfehler 75: refused\n", ""));
+    EXPECT_EQ(refused.end, (Ending{1, "zeltavor: Laufzeitfehler 75: refused\n", ""}));
 }
 
 }  // namespace

@@ -58,6 +58,7 @@ TEST(View, EveryDensityShowsTheInstrumentOfNinetySixDotsScaled) {
         EXPECT_TRUE(round.ellipseWidth >= round.right && round.ellipseHeight >= round.bottom) << twipsPerPixel;
     }
     EXPECT_THROW(PixelGrid(0, 15), RuntimeError);  // no screen has no pixels
+    EXPECT_THROW(PixelGrid(15, 0), RuntimeError);
     EXPECT_THROW(PixelGrid(15, 15, 0), RuntimeError);
 }
 
@@ -77,6 +78,14 @@ TEST(View, TheOptionsViewPlacesEachDrawnControl) {
     EXPECT_EQ(message.place, (PixelRect{187, 8, 123, 14}));
     EXPECT_EQ(PlaceOf(view, Picture::EmptyDot), (PixelRect{67, 109, 14, 14}));
     EXPECT_TRUE(std::all_of(view.panel.begin(), view.panel.end(), [](auto& control) { return control.visible; }));
+    EXPECT_FALSE(view.painted.at(3).button);  // the message line speaks; it is pressed by nobody
+    const auto crossShows = [&](float left, float top) {  // while one pixel of it is in the window
+        f.form.Frame1.Left = left, f.form.Frame1.Top = top;
+        return ViewOf(f.form).painted.front().showing;
+    };
+    EXPECT_EQ((std::vector{crossShows(-4350, 0), crossShows(-4335, 0), crossShows(0, 720), crossShows(0, 705),
+                           crossShows(0, -2115), crossShows(0, -2100), crossShows(2460, -60)}),
+              (std::vector{false, true, false, true, false, true, true}));
     f.form.cmd_weiter_Click();
     const auto gauge = ViewOf(f.form).panel;
     EXPECT_TRUE(std::none_of(gauge.begin(), gauge.end(), [](auto& control) { return control.visible; }));

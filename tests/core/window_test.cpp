@@ -85,6 +85,9 @@ TEST_F(Placement, ReleaseStoresThePositionThenPullsItInsideTheMonitors) {
     f.screen.width = 800, f.screen.height = 600;  // then another resolution
     f.form.DisplayChanged();
     EXPECT_EQ(std::pair(f.form.Left, f.form.Top), std::pair(12000.f - 2220, 9000.f - 2220));
+    f.form.Top = 100;  // inside the new screen: it stays
+    f.form.DisplayChanged();
+    EXPECT_EQ(f.form.Top, 100);
 }
 
 TEST_F(Placement, RightButtonOpensTheOptionsViewAndALeftPressOnlyTakesTheGrip) {

@@ -26,6 +26,7 @@ struct Ending {
     int status = 0;
     std::string logLine;
     std::string boxText;  // empty: no box
+    friend bool operator==(const Ending&, const Ending&) = default;
 };
 
 // A key as a front-end hands it on: the few the window acts on by name, any
