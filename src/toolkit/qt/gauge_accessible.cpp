@@ -31,7 +31,7 @@ public:
         const PixelRect& place = View().place;
         return {window_.mapToGlobal(QPoint(place.left, place.top)), QSize(place.width, place.height)};
     }
-    QAccessible::Role role() const override { return View().button ? QAccessible::Button : QAccessible::StaticText; }
+    QAccessible::Role role() const override { return View().button ? QAccessible::Button : QAccessible::Notification; }
     QAccessible::State state() const override {
         QAccessible::State state;
         state.invisible = !View().visible;
