@@ -30,7 +30,7 @@ TEST_F(Events, StartUpPlacesTheWindowAndRunsTheSweepThenTheRefresh) {
     EXPECT_EQ(std::tuple(tick.timer1->run, tick.timer1->interval, tick.timer2->run), std::tuple(true, 100, false));
     events.Timer1Fired();  // the needle from its last sweep step onto the reading
     const Changes quiet = events.Timer1Fired();
-    EXPECT_FALSE(quiet.repaint || quiet.geometry || quiet.timer1 || quiet.timer2);
+    EXPECT_FALSE(quiet.repaint || quiet.geometry || quiet.outline || quiet.timer1 || quiet.timer2);
     memory.load = 46;
     const Changes moved = events.Timer1Fired();
     EXPECT_TRUE(moved.readingChanged && moved.repaint);

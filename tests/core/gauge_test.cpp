@@ -85,19 +85,18 @@ TEST(Readings, ShowTheLoadOrTheUsedShareOrNoNumber) {
 
 TEST(DriveSpace, ClusterFiguresInMegabytesOrNoFigure) {
     FakeDrives drives;
-    const auto total = [&](bool mega, bool whole) { return Module1::DiskTotalSpace(drives, "C:", mega, whole); };
-    const auto figures = [&](bool mega, bool whole) {  // free and total, scaled by 10000
-        return std::pair(Module1::DiskFreeSpace(drives, "C:\\Windows", mega, whole)->scaled(), total(mega, whole)->scaled());
+    const auto total = [&](bool inGB) { return Module1::DiskTotalSpace(drives, "C:", inGB); };
+    const auto figures = [&](bool inGB) {  // free and total, scaled by 10000
+        return std::pair(Module1::DiskFreeSpace(drives, "C:\\Windows", inGB)->scaled(), total(inGB)->scaled());
     };
-    EXPECT_EQ(figures(true, false), (std::pair<std::int64_t, std::int64_t>(38086, 952148)));
-    EXPECT_EQ(figures(false, false), (std::pair<std::int64_t, std::int64_t>(39'000'000, 975'000'000)));
-    EXPECT_EQ(figures(true, true), (std::pair<std::int64_t, std::int64_t>(30000, 950000)));
+    EXPECT_EQ(figures(true), (std::pair<std::int64_t, std::int64_t>(38086, 952148)));
+    EXPECT_EQ(figures(false), (std::pair<std::int64_t, std::int64_t>(39'000'000, 975'000'000)));
     EXPECT_EQ(drives.current, "C:");  // the first two characters choose the drive
-    EXPECT_FALSE(Module1::DiskTotalSpace(drives, "D:", true, false));
+    EXPECT_FALSE(Module1::DiskTotalSpace(drives, "D:", true));
     // Counts no real disk has: beyond the fixed-point range, not wrapped round.
     for (const auto geometry : {DiskGeometry{1, 65536, 1, 1ull << 62}, DiskGeometry{1ull << 40, 1ull << 40, 1, 1}}) {
         drives.geometry = geometry;
-        EXPECT_FALSE(total(true, false));
+        EXPECT_FALSE(total(true));
     }
 }
 

@@ -8,7 +8,7 @@ namespace {
 
 enum class Count { Free, Total };
 
-std::optional<Currency> DriveSpace(Drives& drives, std::string_view sDrive, bool bInGB, bool bWhole, Count count) {
+std::optional<Currency> DriveSpace(Drives& drives, std::string_view sDrive, bool bInGB, Count count) {
     if (!drives.MakeDriveCurrent(sDrive.substr(0, 2))) return std::nullopt;
     const auto geometry = drives.CurrentDriveGeometry();
     if (!geometry) return std::nullopt;
@@ -22,7 +22,6 @@ std::optional<Currency> DriveSpace(Drives& drives, std::string_view sDrive, bool
         Currency amount =
             mbPerCluster.TimesCount(count == Count::Free ? geometry->freeClusters : geometry->totalClusters);
         if (bInGB) amount = Currency::FromDouble(amount.ToDouble() / 1024);
-        if (bWhole) amount = amount.Floor();
         return amount;
     } catch (const RuntimeError&) {
         return std::nullopt;  // beyond the fixed-point range: no figure rather than a wrong one
@@ -31,12 +30,12 @@ std::optional<Currency> DriveSpace(Drives& drives, std::string_view sDrive, bool
 
 }  // namespace
 
-std::optional<Currency> DiskFreeSpace(Drives& drives, std::string_view sDrive, bool bInGB, bool bWhole) {
-    return DriveSpace(drives, sDrive, bInGB, bWhole, Count::Free);
+std::optional<Currency> DiskFreeSpace(Drives& drives, std::string_view sDrive, bool bInGB) {
+    return DriveSpace(drives, sDrive, bInGB, Count::Free);
 }
 
-std::optional<Currency> DiskTotalSpace(Drives& drives, std::string_view sDrive, bool bInGB, bool bWhole) {
-    return DriveSpace(drives, sDrive, bInGB, bWhole, Count::Total);
+std::optional<Currency> DiskTotalSpace(Drives& drives, std::string_view sDrive, bool bInGB) {
+    return DriveSpace(drives, sDrive, bInGB, Count::Total);
 }
 
 }  // namespace zeltavor::Module1

@@ -11,8 +11,8 @@ void Form1::MemoryCheck() {
 }
 
 void Form1::DiskCheck() {
-    const auto total = Module1::DiskTotalSpace(platform_.drives, "C:", true, false);
-    const auto free = Module1::DiskFreeSpace(platform_.drives, "C:", true, false);
+    const auto total = Module1::DiskTotalSpace(platform_.drives, "C:", true);
+    const auto free = Module1::DiskFreeSpace(platform_.drives, "C:", true);
     // A failed query, or figures no disk can have (more free than there is).
     if (!total || !free || total->scaled() <= 0 || free->scaled() > total->scaled()) return ShowNoReading();
     Percent = (*total - *free).ToDouble() / total->ToDouble() * 100;

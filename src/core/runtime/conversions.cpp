@@ -126,10 +126,4 @@ Currency Currency::TimesCount(std::uint64_t count) const {
     return Currency(product);
 }
 
-Currency Currency::Floor() const {
-    std::int64_t whole = scaled_ / 10000;
-    if (scaled_ % 10000 < 0) --whole;
-    return Currency(whole * 10000);
-}
-
 }  // namespace zeltavor

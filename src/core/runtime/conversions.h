@@ -55,7 +55,6 @@ public:
 
     Currency operator-(Currency other) const;
     Currency TimesCount(std::uint64_t count) const;  // exact; overflow outside the range
-    Currency Floor() const;                           // toward minus infinity
 
     friend constexpr bool operator==(Currency, Currency) = default;
 
