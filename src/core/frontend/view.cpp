@@ -48,13 +48,12 @@ struct PlacedControl {
     DrawnControl control;
     std::optional<PaintedControlId> button;
 };
-std::array<PlacedControl, 15> DrawnControlsBackToFront(const Form1& f) {
+std::array<PlacedControl, 14> DrawnControlsBackToFront(const Form1& f) {
     return {{
         {nullptr, &f.SecZ, {}},
         {nullptr, &f.lbl_MEM, {}},
         {nullptr, &f.MEMLeft, {}},
         {nullptr, &f.MEMTOP, {}},
-        {nullptr, &f.Image2, {}},
         {nullptr, &f.ImgMitte, {}},
         {nullptr, &f.ImgDot1, PaintedControlId::ImgDot1},
         {nullptr, &f.imgDot0, PaintedControlId::imgDot0},
@@ -205,6 +204,7 @@ View ViewOf(const Form1& form) {
     view.drawn.reserve(24);
     view.panel.reserve(kPanelControlsInFocusOrder.size());
     view.painted.reserve(4);
+    view.hitAreas.reserve(4);
     ViewBuilder builder(form, view);
     builder.Background();
     for (const PlacedControl& placed : DrawnControlsBackToFront(form)) builder.Add(placed);

@@ -70,8 +70,6 @@ Form1::Form1(Platform& platform, Desktop& desktop)
     ImgDot1.Visible = false;
     ImgMitte = MakeImage(6780, 3570, 240, 240, Picture::Hub);
     ImgMitte.Enabled = false;
-    Image2 = MakeImage(4320, 3210, kDesignSize, 2235, Picture::DialFace);
-    Image2.Visible = false;
 
     MEMTOP = MakeLabel(9240, 90, 1065, 330, "Top", kBlack);
     MEMTOP.Visible = false;

@@ -44,7 +44,6 @@ public:
     Image imgDot0;
     Image ImgDot1;
     Image ImgMitte;
-    Image Image2;
     Label MEMTOP;
     Label MEMLeft;
     Label lbl_MEM;

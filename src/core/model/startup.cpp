@@ -33,7 +33,7 @@ void Form1::Load() {
     txtHeight.Text = GetSetting(kSize, "1200");
     if (!IsNumber(txtHeight.Text, platform_.locale)) txtHeight.Text = kDesignSizeText;
     LimitSize();
-    BackgroundPicture = Image2.Content;
+    BackgroundPicture = Picture::DialFace;
     Top = ToSingle(TextToDouble(GetSettingIf(kTop, "1000", UsablePosition), platform_.locale));
     Left = ToSingle(TextToDouble(GetSettingIf(kLeft, "1000", UsablePosition), platform_.locale));
     if (Top < 0) Top = 100;

@@ -28,7 +28,7 @@ void Form1::cmd_weiter_Click() {
     if (txtHeight.Text.empty()) txtHeight.Text = "1000";
     LimitSize();
     SaveOptions();
-    BackgroundPicture = Image2.Content;
+    BackgroundPicture = Picture::DialFace;
     SetHeight(ToSingle(TextToDouble(txtHeight.Text, platform_.locale)));
     SetWidth(ToSingle(TextToDouble(txtHeight.Text, platform_.locale)));
     Rund();

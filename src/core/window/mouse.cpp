@@ -23,7 +23,7 @@ void Form1::MouseDown(int Button, int /*Shift*/, float X, float Y) {
     SetWidth(7000);
     SetHeight(kDesignSize);
     KeepOnItsMonitor();
-    BackgroundPicture = Image2.Content;
+    BackgroundPicture = Picture::DialFace;
     Eckig();
     NeedleLen = 800;
     CenterPivot();
