@@ -5,7 +5,7 @@
 # the options. At 120, 144, 192 and 240 dots per inch (Wine's LogPixels) it stays
 # round, and its options view, scaled down to 96, is the one at 96 up to the
 # needle's place and the antialiasing. A smaller resolution brings it back
-# inside the screen.
+# inside the screen; Shift+Tab reaches the red cross, and Return presses it.
 # Usage: x_session.sh windows_program.sh WINE_RUN PROGRAM.exe DISPLAY_MODE.exe
 wine_run=$1
 "$wine_run" --probe || exit  # 77: skipped, where 32-bit code cannot run
@@ -75,7 +75,8 @@ xdotool windowmove "$window" 1100 800; becomes "1100 800 148 148"
 xrandr --newmode 1024x768 63.50 1024 1072 1176 1328 768 771 775 798 && xrandr --addmode screen 1024x768
 "$wine_run" "$3" 1024 768 || fail "no change to 1024x768"
 becomes "876 620 148 148"
-"$wine_run" "$3" 1280 1024; end_program
+keys Menu shift+Tab shift+Tab Return  # back from the size box past the window onto the red cross
+ended_within "$deadline"; check $? 0 "the red cross by keyboard"; "$wine_run" "$3" 1280 1024
 run=$("$wine_run" reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Run' /v Zeltavor 2>/dev/null | tr -d '\r')
 [[ $run == *"REG_SZ    \"$("$wine_run" winepath -w "$exe" | tr -d '\r')\""* ]] || fail "the AutoStart entry: $run"
 "$wine_run" reg delete 'HKCU\Software\MEM' /f >/dev/null 2>&1  # back to the first start's place

@@ -101,6 +101,7 @@ FormEvents::Target FormEvents::TargetAt(double x, double y) {
 }
 
 Changes FormEvents::Press(int button, double x, double y) {
+    screensChanged_ = false;
     pressed_ = TargetAt(x, y);
     if (pressed_ != Target(OnWindow{})) return {};
     const Twips at = ToTwips(x, y);
@@ -189,10 +190,15 @@ Changes FormEvents::Moved(int left, int top) {
     return Run([&] {
         TakePlace(left, top);
         placed_ = Geometry();
+        if (screensChanged_) form_.DisplayChanged();
     });
 }
 
+// A window manager may still move the window for the screens as they were
+// (openbox keeps a corner of it on the screen): until the user takes the
+// window again, such a move is brought back inside too.
 Changes FormEvents::DisplayChanged() {
+    screensChanged_ = true;
     return Run([this] { form_.DisplayChanged(); });
 }
 
@@ -201,7 +207,7 @@ Changes FormEvents::DisplayChanged() {
 // program at once.
 Changes FormEvents::CloseFromOutside() {
     Changes changes;
-    if (reporting_) changes.end = Ending{1};
+    if (reporting_) changes.end = Ending{1, {}, {}};
     if (reporting_ || form_.Unloaded) return changes;
     closing_ = true;
     return Run([this] { form_.Unload(); });

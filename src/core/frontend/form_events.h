@@ -31,7 +31,7 @@ struct Ending {
 
 // A key as a front-end hands it on: the few the window acts on by name, any
 // other as Other, a typed character with its code.
-enum class Key { Other, Character, Backspace, Return, Space, Tab, Menu, F10 };
+enum class Key { Other, Character, Return, Space, Tab, Menu, F10 };
 struct KeyEvent {
     Key key = Key::Other;
     bool shift = false;
@@ -175,6 +175,7 @@ private:
     bool built_ = false;  // view_ describes the window
     std::optional<PixelRect> placed_;
     bool askAgain_ = false;  // start-up's place, until the window manager has answered it
+    bool screensChanged_ = false;  // since the user last pressed on the window
     MousePointer pointer_ = MousePointer::Default;
     Focus focus_;
     bool closing_ = false;    // closed from outside: nobody reads a box
