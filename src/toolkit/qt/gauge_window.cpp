@@ -116,8 +116,10 @@ std::optional<PanelControlId> GaugeWindow::PanelIdOf(const QObject* widget) cons
 
 void GaugeWindow::TakeFocus(const Focus& focus) {
     if (const auto* control = std::get_if<PanelControlId>(&focus)) return panel_.at(static_cast<std::size_t>(*control))->setFocus();
-    setFocus();
-    if (const auto* painted = std::get_if<PaintedControlId>(&focus)) GaugeAccessible::Tell(*this, *painted, QAccessible::Focus);
+    setFocus();  // the window may have it already: a screen reader is told where it is now
+    if (const auto* painted = std::get_if<PaintedControlId>(&focus)) return GaugeAccessible::Tell(*this, *painted, QAccessible::Focus);
+    QAccessibleEvent event(this, QAccessible::Focus);
+    if (QAccessible::isActive()) QAccessible::updateAccessibility(&event);
 }
 
 // From its start on, a move to a monitor of another density redraws outline
