@@ -169,11 +169,11 @@ LRESULT GaugeWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CHAR:
             Typed(nullptr, wParam, lParam);
             return 0;
-        // Moved onto a monitor of another density: the window keeps its size
-        // in twips and stands where the system suggests.
-        case WM_DISPLAYCHANGE:
+        case WM_DISPLAYCHANGE:  // another resolution
             Apply(events_.DisplayChanged());
             return 0;
+        // Moved onto a monitor of another density: the window keeps its size
+        // in twips and stands where the system suggests.
         case WM_DPICHANGED: {
             const auto* suggested = reinterpret_cast<const RECT*>(lParam);
             Apply(events_.DensityChanged(suggested->left, suggested->top));
