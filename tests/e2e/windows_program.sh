@@ -75,7 +75,8 @@ xdotool windowmove "$window" 1100 800; becomes "1100 800 148 148"
 xrandr --newmode 1024x768 63.50 1024 1072 1176 1328 768 771 775 798 && xrandr --addmode screen 1024x768
 "$wine_run" "$3" 1024 768 || fail "no change to 1024x768"
 becomes "876 620 148 148"
-keys Menu shift+Tab shift+Tab Return  # back from the size box past the window onto the red cross
+keys Menu; poll "$deadline" eval '[[ $(place) == *" 467 148" ]]' || fail "no options view by the Menu key"
+keys shift+Tab shift+Tab Return  # back from the size box past the window onto the red cross
 ended_within "$deadline"; check $? 0 "the red cross by keyboard"; "$wine_run" "$3" 1280 1024
 run=$("$wine_run" reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Run' /v Zeltavor 2>/dev/null | tr -d '\r')
 [[ $run == *"REG_SZ    \"$("$wine_run" winepath -w "$exe" | tr -d '\r')\""* ]] || fail "the AutoStart entry: $run"
