@@ -102,6 +102,7 @@ TEST_F(Events, TabReachesEveryControlAndKeysPressWhatHasTheFocus) {
     events.Load();
     EXPECT_EQ(events.KeyDown({Key::Character, false, '7'}).route, KeyRoute::ToSizeBox);
     EXPECT_EQ(events.KeyDown({Key::Character, false, 'x'}).route, KeyRoute::Taken);
+    EXPECT_EQ(events.KeyDown({Key::Character, false, 8}).route, KeyRoute::ToSizeBox);  // backspace
     EXPECT_EQ(events.KeyDown({Key::Character, false, 22}).route, KeyRoute::Native);  // Ctrl+V
     const std::size_t drawn = events.view().drawn.size();
     EXPECT_EQ(events.KeyDown({Key::Tab}).changes.focus, Focus(PaintedControlId::imgDot0));
@@ -118,7 +119,8 @@ TEST_F(Events, TabReachesEveryControlAndKeysPressWhatHasTheFocus) {
     EXPECT_EQ(std::tuple(form.lblHDRAM.Caption, switched.changes.focus), std::tuple("HD", Focus(PanelControlId::txtHeight)));
     EXPECT_EQ(switched.changes.paintedChanged, (std::vector{PaintedControlId::imgDot0, PaintedControlId::ImgDot1}));
     EXPECT_TRUE(events.Accepts(PanelControlId::txtHeight, "2500") && !events.Accepts(PanelControlId::txtHeight, "25.0"));
-    EXPECT_FALSE(events.Accepts(PanelControlId::txtHeight, "250000"));  // past the box's length
+    EXPECT_FALSE(events.Accepts(PanelControlId::txtHeight, "250000") || events.Accepts(PanelControlId::Monis, "123"));  // too long
+    EXPECT_TRUE(events.Accepts(PanelControlId::Monis, "12") && !events.Accepts(PanelControlId::Monis, "-1"));
     events.FocusMoved(PanelControlId::cmd_weiter);
     EXPECT_EQ(events.KeyDown({Key::Character, false, '5'}).route, KeyRoute::Native);  // a button's, not the box's
     events.FocusMoved(PanelControlId::cmd_aus);
@@ -129,18 +131,6 @@ TEST_F(Events, TabReachesEveryControlAndKeysPressWhatHasTheFocus) {
     events.FocusMoved(std::nullopt);
     events.KeyDown({Key::Tab, true});
     EXPECT_EQ(events.KeyDown({Key::Return}).changes.end, Ending{});  // the red cross
-}
-
-// The window keeps its size in twips and its place on the screen; its
-// outline is drawn anew for the density.
-TEST_F(Events, AMoveToADenserMonitorRedrawsTheWindowForIt) {
-    events.Load();
-    EXPECT_FALSE(events.DensityChanged(5, 5).geometry);  // the same density: the window stays where it is
-    screen.twipsPerPixel = 10;
-    const Changes moved = events.DensityChanged(2000, 100);
-    EXPECT_EQ(moved.geometry, (PixelRect{2000, 100, 222, 222}));
-    EXPECT_EQ(moved.outline, (RoundRectRegion{0, 0, 222, 222, 255, 255}));
-    EXPECT_TRUE(moved.repaint && moved.panel);
 }
 
 // The primary monitor right of another: places are measured from its corner,
@@ -183,6 +173,30 @@ TEST_F(Events, AnUnloadSavesAndAnErrorEndsTheProgramAfterItsBox) {
     closed.Load();
     const Changes refused = closed.CloseFromOutside();
     EXPECT_EQ(refused.end, (Ending{1, "zeltavor: Laufzeitfehler 75: refused\n", ""}));
+}
+
+// A front-end follows Changes in one order: the timers, then the end (its
+// line, its box) or the place, outline, panel, paint, cursor, focus, and the
+// boxes last.
+TEST(ApplyChanges, FollowsTheOrderThatKeepsTheWindowRight) {
+    struct Recorder final : ChangesTarget {
+        std::string calls;
+        void RunTimer(int timer, const TimerOrder&) override { calls += "timer" + std::to_string(timer) + " "; }
+        void End(int status) override { calls += "end" + std::to_string(status) + " "; }
+        void Place(const PixelRect&) override { calls += "place "; }
+        void ShapeWindow(const RoundRectRegion&) override { calls += "outline "; }
+        void FollowPanel() override { calls += "panel "; }
+        void Repaint() override { calls += "paint "; }
+        void ShowCursor(MousePointer) override { calls += "cursor "; }
+        void TakeFocus(const Focus&) override { calls += "focus "; }
+        void ShowMessage(std::string_view text) override { calls += std::string(text) + " "; }
+    } target;
+    Changes all{PixelRect{}, RoundRectRegion{}, TimerOrder{}, TimerOrder{}, true, true, true, MousePointer::Hand, Focus{},
+                {PaintedControlId::Label3}, {"box"}, std::nullopt};
+    ApplyChanges(all, target);
+    all.end = Ending{1, "", "error"};
+    ApplyChanges(all, target);
+    EXPECT_EQ(target.calls, "timer1 timer2 place outline panel paint cursor focus box timer1 timer2 error end1 ");
 }
 
 }  // namespace

@@ -45,18 +45,6 @@ TEST_F(Options, WeiterCorrectsTheSizeSavesTheOptionsAndReturnsToARoundInstrument
     EXPECT_EQ(RunSweep(f.form), 45);
 }
 
-TEST(KeyFilters, LetDigitsAndBackspaceThroughOnlyUpToTheBoxesLengths) {
-    FormFixture f;
-    for (int code = -200; code < 400; ++code) {
-        std::int16_t forSize = static_cast<std::int16_t>(code), forMonitors = forSize;
-        f.form.txtHeight_KeyPress(forSize);
-        f.form.Monis_KeyPress(forMonitors);
-        EXPECT_EQ(forSize, (code >= '0' && code <= '9') || code == 8 ? code : 0) << code;
-        EXPECT_EQ(forMonitors, forSize) << code;
-    }
-    EXPECT_EQ(std::pair(f.form.txtHeight.MaxLength, f.form.Monis.MaxLength), (std::pair<std::size_t, std::size_t>(5, 2)));
-}
-
 TEST_F(Options, CleanUpEmptiesTheClipboardAndTouchesNothingElse) {
     f.form.MouseDown(2, 0, 500, 500);
     for (int i = 0; i < 5; ++i) f.form.Timer2_Timer();  // mid-sweep

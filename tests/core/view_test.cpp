@@ -78,7 +78,6 @@ TEST(View, TheOptionsViewPlacesEachDrawnControl) {
     EXPECT_EQ(message.place, (PixelRect{187, 8, 123, 14}));
     EXPECT_EQ(PlaceOf(view, Picture::EmptyDot), (PixelRect{67, 109, 14, 14}));
     EXPECT_TRUE(std::all_of(view.panel.begin(), view.panel.end(), [](auto& control) { return control.visible; }));
-    EXPECT_FALSE(view.painted.at(3).button);  // the message line speaks; it is pressed by nobody
     const auto crossShows = [&](float left, float top) {  // while one pixel of it is in the window
         f.form.Frame1.Left = left, f.form.Frame1.Top = top;
         return ViewOf(f.form).painted.front().showing;
