@@ -118,7 +118,7 @@ TEST_F(Events, TabReachesEveryControlAndKeysPressWhatHasTheFocus) {
     const KeyOutcome switched = events.KeyDown({Key::Space});
     EXPECT_EQ(std::tuple(form.lblHDRAM.Caption, switched.changes.focus), std::tuple("HD", Focus(PanelControlId::txtHeight)));
     EXPECT_EQ(switched.changes.paintedChanged, (std::vector{PaintedControlId::imgDot0, PaintedControlId::ImgDot1}));
-    EXPECT_TRUE(events.Accepts(PanelControlId::txtHeight, "2500") && !events.Accepts(PanelControlId::txtHeight, "25.0"));
+    EXPECT_TRUE(events.Accepts(PanelControlId::txtHeight, "1990") && !events.Accepts(PanelControlId::txtHeight, "25.0"));
     EXPECT_FALSE(events.Accepts(PanelControlId::txtHeight, "250000") || events.Accepts(PanelControlId::Monis, "123"));  // too long
     EXPECT_TRUE(events.Accepts(PanelControlId::Monis, "12") && !events.Accepts(PanelControlId::Monis, "-1"));
     events.FocusMoved(PanelControlId::cmd_weiter);
