@@ -30,7 +30,8 @@ views_at() {
   poll "$deadline" eval '[[ $(place) == *" $wide $size" ]]' || fail "no options view of ${wide}x$size at $1"
   read -r x _ <<<"$(place)"
   ((x >= 0 && x + wide <= 1280)) || fail "the options view at $1 leaves the screen: $(place)"
-  # Wine paints the controls after the window: the picture waits until none is black.
+  # Wine paints the controls after the window: the picture waits until none is
+  # black and two in a row are the same, the window neither moving nor being painted.
   poll "$deadline" options_painted "$1" || fail "the options view at $1 is not painted"
 }
 needle_drawn() {  # DPI LEFT SIZE: the gauge as DPI-gauge.png, with more than 15 pure red pixels
@@ -39,8 +40,10 @@ needle_drawn() {  # DPI LEFT SIZE: the gauge as DPI-gauge.png, with more than 15
 }
 options_painted() {
   read -r x y width height <<<"$(place)"  # a window manager may keep it on the screen
+  [[ ! -e $scratch/$1-options.png ]] || mv "$scratch/$1-options.png" "$scratch/before.png"
   import -silent -window root -crop "${width}x$height+$x+$y" +repage "$scratch/$1-options.png"
-  (($(convert "$scratch/$1-options.png" -depth 8 txt:- | grep -c '#000000 ') < width * height / 20))
+  (($(convert "$scratch/$1-options.png" -depth 8 txt:- | grep -c '#000000 ') < width * height / 20)) &&
+    [[ $(compare -metric AE "$scratch/before.png" "$scratch/$1-options.png" null: 2>&1) == 0 ]]
 }
 # Pixels that differ by more than 15 % between the options view at 96 and
 # the one at DPI scaled down to it, both softened a little: text and edges
@@ -58,7 +61,7 @@ views_at 96 "$exe"
 check "$(property _NET_WM_NAME)" '"Zeltavor"'
 keys Return  # in the size box, where the focus is: "weiter" (the dialog manager's IDOK must not reach the panel)
 becomes "67 67 148 148"
-xdotool key Menu
+xdotool key Menu; becomes "67 67 467 148"  # moved before it opens, the view would open where the core had it
 xdotool windowmove "$window" 100 200; becomes "100 200 467 148"  # a drag starts where someone else put it
 xdotool mousemove 174 274 mousedown 1 mousemove 177 277 sleep 0.2 mousemove 179 279 mouseup 1
 becomes "105 205 467 148"
