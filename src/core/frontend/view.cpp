@@ -186,7 +186,7 @@ private:
     PixelRect PlaceOf(const Control& control) const {
         return grid_.Edges(OffsetX() + control.Left, OffsetY() + control.Top, control.Width, control.Height);
     }
-    DrawnFont FontOf(const Font& font) const { return {font, grid_.Y(font.points * kTwipsPerPoint)}; }
+    DrawnFont FontOf(const Font& font) const { return {font, grid_.ExactY(font.points * kTwipsPerPoint)}; }
 
     const Form1& form_;
     const PixelGrid& grid_;

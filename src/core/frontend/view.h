@@ -13,11 +13,12 @@
 // the core from the model, painted by a front-end as it stands.
 namespace zeltavor {
 
-// A control's font, with its height in pixels at this density for a toolkit
-// that asks for pixels.
+// A control's font, with its exact height in pixels at this density; a
+// toolkit that takes whole pixels takes them rounded by the grid's rule.
 struct DrawnFont {
     Font font;
-    int pixelHeight = 0;
+    double pixelHeight = 0;
+    int WholePixelHeight() const { return RoundPixel(pixelHeight); }
     friend bool operator==(const DrawnFont&, const DrawnFont&) = default;
 };
 

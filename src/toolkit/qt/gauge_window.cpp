@@ -99,7 +99,7 @@ void GaugeWindow::FollowPanel() {
     for (const PanelControlView& control : view().panel) {
         QWidget* widget = panel_.at(static_cast<std::size_t>(control.id));
         widget->setGeometry(control.place.left, control.place.top, control.place.width, control.place.height);
-        widget->setFont(ToQFont(control.font));
+        widget->setFont(ToQFont(control.font, *widget));
         if (control.accessibleName) widget->setAccessibleName(QString::fromUtf8(control.accessibleName));
         widget->setVisible(control.visible);
         const QString text = ToQString(control.text);

@@ -10,11 +10,11 @@ QColor ToQColor(Rgb colour) { return QColor(colour.r, colour.g, colour.b); }
 
 QString ToQString(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
-// Metric-compatible stand-ins for the classic dialog fonts, in points: Qt
-// measures them at the density the view was built for.
-QFont ToQFont(const DrawnFont& font) {
+// Metric-compatible stand-ins for the classic dialog fonts, as high as the
+// view says at the device's density.
+QFont ToQFont(const DrawnFont& font, const QPaintDevice& device) {
     QFont qfont(font.font.family == Font::Family::Serif ? "Liberation Serif" : "Liberation Sans");
-    qfont.setPointSizeF(font.font.points);
+    qfont.setPointSizeF(font.pixelHeight * 72 / device.logicalDpiY());
     qfont.setBold(font.font.bold);
     return qfont;
 }
@@ -37,7 +37,7 @@ public:
     void operator()(const DrawnText& text) {
         const QString caption = ToQString(text.text);
         const QRect place = ToQRect(text.place);
-        QFont font = ToQFont(text.font);
+        QFont font = ToQFont(text.font, *painter_.device());
         if (const int stretch = NarrowedStretch(QFontMetricsF(font).horizontalAdvance(caption), place.width());
             stretch < 100)
             font.setStretch(stretch);

@@ -12,11 +12,11 @@ COLORREF ToColorRef(Rgb colour) { return RGB(colour.r, colour.g, colour.b); }
 
 HFONT FontOf(const DrawnFont& font, int stretchPercent) {
     static std::map<std::tuple<Font::Family, int, bool, int>, HFONT> fonts;
-    const auto key = std::tuple(font.font.family, font.pixelHeight, font.font.bold, stretchPercent);
+    const auto key = std::tuple(font.font.family, font.WholePixelHeight(), font.font.bold, stretchPercent);
     if (const auto found = fonts.find(key); found != fonts.end()) return found->second;
     const wchar_t* face = font.font.family == Font::Family::Serif ? L"MS Serif" : L"MS Sans Serif";
     const int weight = font.font.bold ? FW_BOLD : FW_NORMAL;
-    HFONT created = CreateFontW(-font.pixelHeight, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+    HFONT created = CreateFontW(-font.WholePixelHeight(), 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                                 OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, face);
     if (stretchPercent < 100) {
         HDC screen = GetDC(nullptr);
