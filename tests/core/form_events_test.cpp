@@ -117,7 +117,6 @@ TEST_F(Events, TabReachesEveryControlAndKeysPressWhatHasTheFocus) {
     for (int back = 0; back < 3; ++back) events.KeyDown({Key::Tab, true});  // onto the dot: Space switches to HD, and the focus goes to the size box
     const KeyOutcome switched = events.KeyDown({Key::Space});
     EXPECT_EQ(std::tuple(form.lblHDRAM.Caption, switched.changes.focus), std::tuple("HD", Focus(PanelControlId::txtHeight)));
-    EXPECT_EQ(switched.changes.paintedChanged, (std::vector{PaintedControlId::imgDot0, PaintedControlId::ImgDot1}));
     EXPECT_TRUE(events.Accepts(PanelControlId::txtHeight, "1990") && !events.Accepts(PanelControlId::txtHeight, "25.0"));
     EXPECT_FALSE(events.Accepts(PanelControlId::txtHeight, "250000") || events.Accepts(PanelControlId::Monis, "123"));  // too long
     EXPECT_TRUE(events.Accepts(PanelControlId::Monis, "12") && !events.Accepts(PanelControlId::Monis, "-1"));
@@ -192,7 +191,7 @@ TEST(ApplyChanges, FollowsTheOrderThatKeepsTheWindowRight) {
         void ShowMessage(std::string_view text) override { calls += std::string(text) + " "; }
     } target;
     Changes all{PixelRect{}, RoundRectRegion{}, TimerOrder{}, TimerOrder{}, true, true, true, MousePointer::Hand, Focus{},
-                {PaintedControlId::Label3}, {"box"}, std::nullopt};
+                {"box"}, std::nullopt};
     ApplyChanges(all, target);
     all.end = Ending{1, "", "error"};
     ApplyChanges(all, target);

@@ -37,7 +37,6 @@ void ApplyChanges(const Changes& changes, ChangesTarget& target) {
     if (changes.cursor) target.ShowCursor(*changes.cursor);
     if (changes.focus) target.TakeFocus(*changes.focus);
     if (changes.readingChanged) target.AnnounceReading();
-    for (const PaintedControlId control : changes.paintedChanged) target.AnnouncePainted(control);
     for (const std::string& message : changes.messages) target.ShowMessage(message);
 }
 
@@ -243,16 +242,11 @@ Changes FormEvents::Changed() {
     const bool first = !std::exchange(built_, true);
     if (const std::optional<Focus> focus = FocusAfter(view, first)) changes.focus = focus_ = *focus;
     MarkFocus(view, focus_);
-    changes.repaint = first || view.drawn != view_.drawn || view.grid != view_.grid;
+    changes.repaint = first || view.drawn != view_.drawn || view.grid != view_.grid || view.painted != view_.painted;
     changes.panel = first || view.panel != view_.panel;
     changes.readingChanged = first || view.reading != view_.reading;
     // Drawn anew on a monitor of another density, also where it has the same size in window pixels.
     if (view.outline != view_.outline || (view.outline && view.grid != view_.grid)) changes.outline = view.outline;
-    for (std::size_t i = 0; i < view.painted.size(); ++i) {
-        const PaintedControlView &now = view.painted[i], &before = view_.painted[i];
-        if (now.showing != before.showing || (now.name == nullptr && view.message != view_.message))
-            changes.paintedChanged.push_back(now.id);
-    }
     changes.messages = std::exchange(form_.Messages, {});
     view_ = std::move(view);
     return changes;

@@ -43,14 +43,11 @@ struct Changes {
     std::optional<PixelRect> geometry;  // a new place or size
     std::optional<RoundRectRegion> outline;  // a new outline
     std::optional<TimerOrder> timer1, timer2;
-    bool repaint = false;               // something drawn changed
+    bool repaint = false;               // something drawn, or a painted control, changed
     bool panel = false;                 // the panel's boxes and buttons changed
     bool readingChanged = false;        // what a screen reader announces
     std::optional<MousePointer> cursor; // the pointer to show from now on
     std::optional<Focus> focus;         // where the keyboard focus goes
-    // The painted controls that appeared, disappeared or were renamed: a
-    // screen reader is told.
-    std::vector<PaintedControlId> paintedChanged;
     std::vector<std::string> messages;  // modal boxes to show, in turn
     std::optional<Ending> end;          // the program ends
 };
@@ -79,7 +76,6 @@ public:
     virtual void TakeFocus(const Focus& focus) = 0;
     // What a screen reader is told, where the toolkit has one.
     virtual void AnnounceReading() {}
-    virtual void AnnouncePainted(PaintedControlId) {}
     // Modal, OK only, no icon, captioned with the program's title.
     virtual void ShowMessage(std::string_view text) = 0;
 

@@ -68,7 +68,7 @@ GaugeWindow::GaugeWindow(Platform& platform) : events_(platform, *this) {
     setFocusPolicy(Qt::StrongFocus);  // the keys for the unseen size box
     setWindowTitle(ToQString(form().Caption));
     setWindowIcon(WindowIcon());
-    AddPanelControls();
+    AddControls();
     qApp->installEventFilter(this);  // the keys, before a control acts on them
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { events_.FocusMoved(PanelIdOf(now)); });
     connect(&timer1_, &QTimer::timeout, this, [this] { Apply(events_.Timer1Fired()); });
@@ -76,7 +76,7 @@ GaugeWindow::GaugeWindow(Platform& platform) : events_(platform, *this) {
 }
 
 // The panel's boxes and buttons are real widgets; everything else is painted.
-void GaugeWindow::AddPanelControls() {
+void GaugeWindow::AddControls() {
     for (const PanelControlView& control : view().panel) {
         const PanelControlId id = control.id;
         if (control.box) {
@@ -91,7 +91,18 @@ void GaugeWindow::AddPanelControls() {
             panel_.at(static_cast<std::size_t>(id)) = button;
         }
     }
-    FollowPanel();
+    for (const PaintedControlView& control : view().painted) {
+        if (control.button) {
+            auto* button = new PaintedButton(this);
+            button->setFocusPolicy(Qt::TabFocus);
+            connect(button, &QAbstractButton::clicked, this, [this, id = control.id] { Apply(events_.Activate(id)); });
+            painted_.push_back(button);
+        } else {
+            painted_.push_back(new MessageLine(this));
+        }
+        painted_.back()->setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+    FollowPanel(), Repaint();
 }
 
 // A control outside the window is hidden, so that nobody is told of it.
@@ -108,6 +119,18 @@ void GaugeWindow::FollowPanel() {
     }
 }
 
+// The stand-ins follow the painted controls; a screen reader hears of a change.
+void GaugeWindow::Repaint() {
+    for (std::size_t i = 0; i < painted_.size(); ++i) {
+        const PaintedControlView& control = view().painted[i];
+        painted_[i]->setGeometry(control.place.left, control.place.top, control.place.width, control.place.height);
+        const QString name = control.name ? QString::fromUtf8(control.name) : ToQString(view().message);
+        if (painted_[i]->accessibleName() != name) painted_[i]->setAccessibleName(name);
+        painted_[i]->setVisible(control.showing);
+    }
+    update();
+}
+
 std::optional<PanelControlId> GaugeWindow::PanelIdOf(const QObject* widget) const {
     const auto control = std::find(panel_.begin(), panel_.end(), widget);
     if (control == panel_.end()) return std::nullopt;
@@ -116,8 +139,8 @@ std::optional<PanelControlId> GaugeWindow::PanelIdOf(const QObject* widget) cons
 
 void GaugeWindow::TakeFocus(const Focus& focus) {
     if (const auto* control = std::get_if<PanelControlId>(&focus)) return panel_.at(static_cast<std::size_t>(*control))->setFocus();
+    if (const auto* painted = std::get_if<PaintedControlId>(&focus)) return painted_.at(static_cast<std::size_t>(*painted))->setFocus();
     setFocus();  // the window may have it already: a screen reader is told where it is now
-    if (const auto* painted = std::get_if<PaintedControlId>(&focus)) return GaugeAccessible::Tell(*this, *painted, QAccessible::Focus);
     QAccessibleEvent event(this, QAccessible::Focus);
     if (QAccessible::isActive()) QAccessible::updateAccessibility(&event);
 }
@@ -152,9 +175,6 @@ void GaugeWindow::End(int status) {
 
 void GaugeWindow::ShowCursor(MousePointer pointer) { setCursor(CursorOf(pointer)); }
 void GaugeWindow::AnnounceReading() { GaugeAccessible::AnnounceReading(*this); }
-void GaugeWindow::AnnouncePainted(PaintedControlId control) {
-    GaugeAccessible::Tell(*this, control, QAccessible::StateChanged);
-}
 
 void GaugeWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
@@ -180,8 +200,7 @@ bool GaugeWindow::eventFilter(QObject* watched, QEvent* event) {
         sizeGiven_ = static_cast<QResizeEvent*>(event)->size();
         FollowOutline();
     }
-    const std::optional<PanelControlId> control = PanelIdOf(watched);
-    if (watched != this && !control) return false;
+    if (auto* widget = qobject_cast<QWidget*>(watched); widget == nullptr || widget->window() != this) return false;
     if (event->type() == QEvent::ContextMenu) return static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard;
     if (event->type() != QEvent::KeyPress) return false;
     const KeyOutcome outcome = events_.KeyDown(KeyOf(*static_cast<QKeyEvent*>(event)));

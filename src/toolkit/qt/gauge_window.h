@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <array>
 #include <optional>
+#include <vector>
 
 #include "frontend/form_events.h"
 
@@ -19,8 +20,6 @@ public:
     void Load();
     const Form1& form() const { return events_.form(); }
     const View& view() const { return events_.view(); }
-    // A painted button pressed by a screen reader.
-    void Activate(PaintedControlId button) { Apply(events_.Activate(button)); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -45,14 +44,13 @@ private:
     void Place(const PixelRect& place) override;
     void ShapeWindow(const RoundRectRegion& outline) override;
     void FollowPanel() override;
-    void Repaint() override { update(); }
+    void Repaint() override;
     void ShowCursor(MousePointer pointer) override;
     void AnnounceReading() override;
     void TakeFocus(const Focus& focus) override;
-    void AnnouncePainted(PaintedControlId control) override;
     void ShowMessage(std::string_view text) override;
 
-    void AddPanelControls();
+    void AddControls();
     std::optional<PanelControlId> PanelIdOf(const QObject* widget) const;
     void FollowOutline();
     void Apply(const Changes& changes) { ApplyChanges(changes, *this); }
@@ -64,6 +62,7 @@ private:
     QSize sizeGiven_;                            // as the window manager last confirmed it
     std::optional<RoundRectRegion> outline_;     // waiting for the size it is for
     std::array<QWidget*, kPanelControlsInFocusOrder.size()> panel_{};  // in focus order
+    std::vector<QWidget*> painted_;  // the painted controls' stand-ins, as in the view
     QTimer timer1_, timer2_;
 };
 
