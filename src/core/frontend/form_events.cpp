@@ -144,7 +144,9 @@ Changes FormEvents::OptionsKey() {
     return Run([this] { form_.MouseDown(kRightButton, 0, 0, 0); });
 }
 
+// A box telling of the text it was given is no edit.
 Changes FormEvents::Edited(PanelControlId box, const std::string& text) {
+    if (text == (form_.*Entry(box).box).Text) return {};
     return Run([&] { (form_.*Entry(box).box).Text = text; });
 }
 

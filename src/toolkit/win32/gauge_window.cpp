@@ -2,7 +2,9 @@
 
 #include <windowsx.h>
 
+#include <algorithm>
 #include <string>
+#include <utility>
 
 #include "pictures.h"
 #include "system_facilities.h"
@@ -17,16 +19,14 @@ constexpr wchar_t kWindowClass[] = L"ZeltavorGauge";
 constexpr UINT_PTR kTimer1 = 1, kTimer2 = 2;
 constexpr int kFirstPanelId = 100;  // a panel control's id is this plus its place in the focus order
 
-// Mouse buttons as the handlers count them: 1 left, 2 right, 4 middle.
-int ButtonsHeld(WPARAM keys) {
-    return (keys & MK_LBUTTON ? 1 : 0) | (keys & MK_RBUTTON ? 2 : 0) | (keys & MK_MBUTTON ? 4 : 0);
-}
-
-int ButtonOf(UINT message) {
+// Mouse buttons as the handlers count them, 1 left, 2 right, 4 middle: the
+// one pressed or released, or for a move those held.
+int ButtonsOf(UINT message, WPARAM keys) {
     switch (message) {
         case WM_LBUTTONDOWN: case WM_LBUTTONUP: return 1;
         case WM_RBUTTONDOWN: case WM_RBUTTONUP: return 2;
-        default: return 4;
+        case WM_MBUTTONDOWN: case WM_MBUTTONUP: return 4;
+        default: return (keys & MK_LBUTTON ? 1 : 0) | (keys & MK_RBUTTON ? 2 : 0) | (keys & MK_MBUTTON ? 4 : 0);
     }
 }
 
@@ -83,7 +83,6 @@ void GaugeWindow::AddPanelControls() {
 
 // A control outside the window is hidden.
 void GaugeWindow::FollowPanel() {
-    syncing_ = true;
     for (const PanelControlView& control : events_.view().panel) {
         HWND handle = panel_.at(static_cast<std::size_t>(control.id));
         const PixelRect& place = control.place;
@@ -93,7 +92,6 @@ void GaugeWindow::FollowPanel() {
             SetWindowTextW(handle, text.c_str());
         ShowWindow(handle, control.visible ? SW_SHOWNA : SW_HIDE);
     }
-    syncing_ = false;
 }
 
 void GaugeWindow::TakeFocus(const Focus& focus) {
@@ -147,14 +145,14 @@ LRESULT GaugeWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             return TRUE;
         case WM_LBUTTONDOWN: case WM_RBUTTONDOWN: case WM_MBUTTONDOWN:
             SetCapture(handle_);
-            Apply(events_.Press(ButtonOf(message), x, y));
+            Apply(events_.Press(ButtonsOf(message, wParam), x, y));
             return 0;
         case WM_LBUTTONUP: case WM_RBUTTONUP: case WM_MBUTTONUP:
             ReleaseCapture();
-            Apply(events_.Release(ButtonOf(message), x, y));
+            Apply(events_.Release(ButtonsOf(message, wParam), x, y));
             return 0;
         case WM_MOUSEMOVE:
-            Apply(events_.Move(ButtonsHeld(wParam), x, y));
+            Apply(events_.Move(ButtonsOf(message, wParam), x, y));
             return 0;
         case WM_LBUTTONDBLCLK: case WM_RBUTTONDBLCLK: case WM_MBUTTONDBLCLK:
             SetCapture(handle_);
@@ -201,7 +199,7 @@ void GaugeWindow::Command(WPARAM wParam, LPARAM lParam) {
     const PanelControlId id = IdOf(LOWORD(wParam));
     events_.FocusMoved(Focused());
     if (HIWORD(wParam) == BN_CLICKED) Apply(events_.Click(id));
-    if (HIWORD(wParam) == EN_CHANGE && !syncing_)
+    if (HIWORD(wParam) == EN_CHANGE)
         Apply(events_.Edited(id, win32_platform::WideToUtf8(TextOf(reinterpret_cast<HWND>(lParam)))));
 }
 
@@ -228,17 +226,12 @@ bool GaugeWindow::TranslateKey(const MSG& message) {
         return true;
     }
     if (message.message != WM_KEYDOWN && message.message != WM_SYSKEYDOWN) return false;
-    KeyEvent key{Key::Other, GetKeyState(VK_SHIFT) < 0};
-    switch (message.wParam) {
-        case VK_APPS: key.key = Key::Menu; break;
-        case VK_F10: key.key = Key::F10; break;
-        case VK_RETURN: key.key = Key::Return; break;
-        case VK_SPACE: key.key = Key::Space; break;
-        case VK_TAB: key.key = Key::Tab; break;
-        default: return false;
-    }
+    constexpr std::pair<WPARAM, Key> kKeys[] = {
+        {VK_APPS, Key::Menu}, {VK_F10, Key::F10}, {VK_RETURN, Key::Return}, {VK_SPACE, Key::Space}, {VK_TAB, Key::Tab}};
+    const auto key = std::find_if(std::begin(kKeys), std::end(kKeys), [&](auto& k) { return k.first == message.wParam; });
+    if (key == std::end(kKeys)) return false;
     events_.FocusMoved(Focused());
-    const KeyOutcome outcome = events_.KeyDown(key);
+    const KeyOutcome outcome = events_.KeyDown({key->second, GetKeyState(VK_SHIFT) < 0});
     Apply(outcome.changes);
     if (outcome.route == KeyRoute::Native) return false;
     takenKey_ = message.wParam;

@@ -55,7 +55,6 @@ private:
     std::array<HWND, kPanelControlsInFocusOrder.size()> panel_{};  // in focus order
     WNDPROC editProc_ = nullptr;
     HCURSOR cursor_ = nullptr;
-    bool syncing_ = false;         // the panel is set from the view: its change notices are not the user's
     WPARAM takenKey_ = 0;          // a key the core took: its release goes nowhere
 };
 
