@@ -1,19 +1,13 @@
 #include <windows.h>
 
 #include "gauge_window.h"
-#include "registry_stores.h"
-#include "system_facilities.h"
+#include "win32_facilities.h"
 #include "win32_screen.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     zeltavor::win32::Win32Screen screen;  // the manifest has each monitor's density reported as it is
-    zeltavor::win32_platform::Win32MemoryStatus memory;
-    zeltavor::win32_platform::Win32Drives drives;
-    zeltavor::win32_platform::Win32KeyState keys;
-    zeltavor::win32_platform::RegistrySettingsStore settings;
-    zeltavor::win32_platform::RunKeyAutostart autostart;
-    zeltavor::Platform platform{screen, memory, drives, keys, settings, autostart,
-                                zeltavor::win32_platform::UserNumberLocale()};
+    zeltavor::win32_platform::Win32Facilities facilities;
+    zeltavor::Platform platform = facilities.With(screen);
     zeltavor::win32::GaugeWindow window(platform);
     screen.SetWindow(window.handle());
     window.Load();
