@@ -244,6 +244,7 @@ no_x_server() {
   [[ $(env -u DISPLAY "$gauge" --version) == "zeltavor "[0-9]* ]] || fail "no version"
   env -u DISPLAY "$gauge" --help | grep -q "^Aufruf: zeltavor" || fail "no help"
   env -u DISPLAY "$gauge" --bunt 2>/dev/null; check $? 2 "an unknown option"
+  [[ $(env -u DISPLAY "$gauge" --version extra 2>&1) == *"Argument „extra“"* ]] || fail "the word it cannot use is not named"
   for display in "" ":999"; do
     output=$(env -u WAYLAND_DISPLAY DISPLAY="$display" "$gauge" 2>&1)
     status=$?
