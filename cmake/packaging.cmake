@@ -5,18 +5,24 @@ include(GNUInstallDirs)
 set(doc ${CMAKE_INSTALL_DATADIR}/doc/zeltavor)
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright DESTINATION ${doc})
 configure_file(${PROJECT_SOURCE_DIR}/packaging/changelog.in ${CMAKE_BINARY_DIR}/changelog @ONLY)
-configure_file(${PROJECT_SOURCE_DIR}/packaging/zeltavor.1.in ${CMAKE_BINARY_DIR}/zeltavor.1 @ONLY)
 set(changelog ${CMAKE_BINARY_DIR}/changelog.gz)
 set(news ${CMAKE_BINARY_DIR}/NEWS.gz)
-set(manual ${CMAKE_BINARY_DIR}/zeltavor.1.gz)
-add_custom_command(OUTPUT ${changelog} ${news} ${manual}
+add_custom_command(OUTPUT ${changelog} ${news}
   COMMAND gzip -n -9 -c ${CMAKE_BINARY_DIR}/changelog > ${changelog}
   COMMAND gzip -n -9 -c ${PROJECT_SOURCE_DIR}/NEWS > ${news}
-  COMMAND gzip -n -9 -c ${CMAKE_BINARY_DIR}/zeltavor.1 > ${manual}
-  DEPENDS ${CMAKE_BINARY_DIR}/changelog ${PROJECT_SOURCE_DIR}/NEWS ${CMAKE_BINARY_DIR}/zeltavor.1)
-add_custom_target(debian_documents ALL DEPENDS ${changelog} ${news} ${manual})
+  DEPENDS ${CMAKE_BINARY_DIR}/changelog ${PROJECT_SOURCE_DIR}/NEWS)
 install(FILES ${changelog} ${news} DESTINATION ${doc})
-install(FILES ${manual} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+# The manual in English, and in German where the locale asks for it.
+foreach(language en de)
+  configure_file(${PROJECT_SOURCE_DIR}/packaging/man/${language}/zeltavor.1.in ${CMAKE_BINARY_DIR}/man-${language}/zeltavor.1 @ONLY)
+  add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/man-${language}/zeltavor.1.gz
+    COMMAND gzip -n -9 -c ${CMAKE_BINARY_DIR}/man-${language}/zeltavor.1 > ${CMAKE_BINARY_DIR}/man-${language}/zeltavor.1.gz
+    DEPENDS ${CMAKE_BINARY_DIR}/man-${language}/zeltavor.1)
+  list(APPEND manuals ${CMAKE_BINARY_DIR}/man-${language}/zeltavor.1.gz)
+endforeach()
+add_custom_target(debian_documents ALL DEPENDS ${changelog} ${news} ${manuals})
+install(FILES ${CMAKE_BINARY_DIR}/man-en/zeltavor.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${CMAKE_BINARY_DIR}/man-de/zeltavor.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/de/man1)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME zeltavor)

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The build as a desktop meets it: installed into a prefix, the program, menu
-# entry, theme icons and AppStream record validate; the Debian package has no
+# entry, theme icons and AppStream record validate, the manual speaks English
+# or German as the locale asks; the Debian package has no
 # lintian error, its dependencies are what this system has, it installs into
 # a throw-away root with a package database of its own (the host's stays
 # untouched, and no root is needed), states one version everywhere, its
@@ -17,6 +18,9 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 complaints=$(desktop-file-validate "$prefix/share/applications/de.zeltavor.zeltavor.desktop" 2>&1
   appstreamcli validate --no-net --pedantic "$prefix/share/metainfo/de.zeltavor.zeltavor.metainfo.xml" | grep -E '^[EWIP]:' || true)
 [[ -z $complaints ]] || { echo "$complaints"; exit 1; }
+for page in "C.UTF-8 DESCRIPTION" "de_DE.UTF-8 BESCHREIBUNG"; do  # the manual in the locale's language
+  MANPATH=$prefix/share/man LANG=${page% *} man -P cat zeltavor 2>/dev/null | grep -q "^${page#* }" || { echo "man zeltavor under ${page% *}: no ${page#* }"; exit 1; }
+done
 for size in 16 32 48 64 128 256; do
   icon=$prefix/share/icons/hicolor/${size}x${size}/apps/de.zeltavor.zeltavor.png
   [[ $(identify -format '%wx%h' "$icon") == "${size}x${size}" ]] || { echo "$icon is not ${size}x${size}"; exit 1; }
