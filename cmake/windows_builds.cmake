@@ -5,7 +5,8 @@ include(ExternalProject)
 
 set(ZELTAVOR_WINDOWS_TARGETS i686 x86_64)
 foreach(processor IN LISTS ZELTAVOR_WINDOWS_TARGETS)
-  find_program(mingw_${processor} ${processor}-w64-mingw32-g++-posix)
+  # As the toolchain file looks for it (cmake/mingw.cmake), which is then told.
+  find_program(mingw_${processor} NAMES ${processor}-w64-mingw32-g++-posix ${processor}-w64-mingw32-g++ NAMES_PER_DIR)
   if(NOT mingw_${processor})
     message(FATAL_ERROR "${processor}-w64-mingw32-g++ is missing: scripts/install-deps windows installs MinGW-w64, "
                         "or configure with -DZELTAVOR_WINDOWS=OFF")
@@ -16,6 +17,7 @@ foreach(processor IN LISTS ZELTAVOR_WINDOWS_TARGETS)
     BINARY_DIR ${ZELTAVOR_WINDOWS_BUILD_${processor}}
     CMAKE_ARGS
       -DCMAKE_TOOLCHAIN_FILE=${PROJECT_SOURCE_DIR}/cmake/mingw-${processor}.cmake
+      -DZELTAVOR_MINGW_CXX=${mingw_${processor}}
       -DCMAKE_BUILD_TYPE=Release
       -DBUILD_TESTING=${BUILD_TESTING}
       -DZELTAVOR_PICTURE_DIR=${ZELTAVOR_PICTURE_DIR}
