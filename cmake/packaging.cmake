@@ -1,9 +1,10 @@
 # A Debian package of the Linux program (cpack -G DEB, see scripts/package).
 include(GNUInstallDirs)
 
-# Debian wants these beside every package's files.
+# Debian wants these beside every package's files; debhelper (debian/) brings
+# its own copyright and changelog.
+option(ZELTAVOR_DEBIAN_DOCS "Install the copyright and changelog CPack's Debian package needs" ON)
 set(doc ${CMAKE_INSTALL_DATADIR}/doc/zeltavor)
-install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright DESTINATION ${doc})
 configure_file(${PROJECT_SOURCE_DIR}/packaging/changelog.in ${CMAKE_BINARY_DIR}/changelog @ONLY)
 set(changelog ${CMAKE_BINARY_DIR}/changelog.gz)
 set(news ${CMAKE_BINARY_DIR}/NEWS.gz)
@@ -11,7 +12,10 @@ add_custom_command(OUTPUT ${changelog} ${news}
   COMMAND gzip -n -9 -c ${CMAKE_BINARY_DIR}/changelog > ${changelog}
   COMMAND gzip -n -9 -c ${PROJECT_SOURCE_DIR}/NEWS > ${news}
   DEPENDS ${CMAKE_BINARY_DIR}/changelog ${PROJECT_SOURCE_DIR}/NEWS)
-install(FILES ${changelog} ${news} DESTINATION ${doc})
+install(FILES ${news} DESTINATION ${doc})
+if(ZELTAVOR_DEBIAN_DOCS)
+  install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright ${changelog} DESTINATION ${doc})
+endif()
 # The manual in English, and in German where the locale asks for it.
 foreach(language en de)
   configure_file(${PROJECT_SOURCE_DIR}/packaging/man/${language}/zeltavor.1.in ${CMAKE_BINARY_DIR}/man-${language}/zeltavor.1 @ONLY)
