@@ -1,6 +1,15 @@
 # A Debian package of the Linux program (cpack -G DEB, see scripts/package).
 include(GNUInstallDirs)
 
+# The Debian source package names the version once more, with its revision
+# (the source release leaves debian/ out).
+if(EXISTS ${PROJECT_SOURCE_DIR}/debian/changelog)
+  file(STRINGS ${PROJECT_SOURCE_DIR}/debian/changelog debian_version LIMIT_COUNT 1 REGEX "^zeltavor \\(")
+  if(NOT debian_version MATCHES "^zeltavor \\(${PROJECT_VERSION}-[0-9]+\\)")
+    message(FATAL_ERROR "debian/changelog begins '${debian_version}': its version must be ${PROJECT_VERSION}-<revision>")
+  endif()
+endif()
+
 # Debian wants these beside every package's files; debhelper (debian/) brings
 # its own copyright and changelog.
 option(ZELTAVOR_DEBIAN_DOCS "Install the copyright and changelog CPack's Debian package needs" ON)
