@@ -1,6 +1,5 @@
 #pragma once
 
-#include <deque>
 #include <map>
 #include <optional>
 #include <string>
@@ -43,18 +42,9 @@ struct FakeDrives final : Drives {
 
 // Answers queued values for F12, then 0 (key up).
 struct FakeKeys final : KeyState {
-    std::deque<std::int16_t> answers;
-    int queries = 0;
-    std::int16_t GetAsyncKeyState(int virtualKey) override {
-        ++queries;
-        if (virtualKey != VK_F12 || answers.empty()) return 0;
-        const std::int16_t answer = answers.front();
-        answers.pop_front();
-        return answer;
-    }
+    std::int16_t GetAsyncKeyState(int) override { return 0; }
 };
 
-// Keeps "application/section/key" to text; remembers the keys in the order written.
 struct FakeSettings final : SettingsStore {
     std::map<std::string, std::string> values;
     std::vector<std::string> writes;

@@ -99,21 +99,5 @@ TEST(DriveSpace, ClusterFiguresInMegabytesOrNoFigure) {
     }
 }
 
-// A press since the last tick snaps, whether the key is still down or was
-// tapped between two ticks; a key held on does not snap again.
-TEST(F12, AFreshPressOrATapSnapsToTheTopRightCorner) {
-    LoadedForm f{{"txtHeight", "2220"}};
-    RunSweep(f.form);
-    EXPECT_EQ(f.keys.queries, 0);  // not watched during the sweep
-    for (const std::int16_t pressed : {std::int16_t(-32767), std::int16_t(0x0001)}) {  // 0x8001: down and pressed
-        f.form.Left = f.form.Top = 1000;
-        f.keys.answers = {std::int16_t(0x8000), 0, pressed};
-        for (int i = 0; i < 2; ++i) f.form.Timer1_Timer();
-        EXPECT_EQ(std::pair(f.form.Left, f.form.Top), std::pair(1000.f, 1000.f));
-        f.form.Timer1_Timer();
-        EXPECT_EQ(std::tuple(f.form.Left, f.form.Top, f.form.Width()), std::tuple(13029, 0, 2220)) << pressed;
-    }
-}
-
 }  // namespace
 }  // namespace zeltavor::testing

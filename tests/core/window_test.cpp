@@ -24,22 +24,6 @@ TEST(Load, PositionIsCorrectedAtTheTopAndTheRightOnlyAndUnusableOnesCountAsMissi
     }
 }
 
-TEST(Layout, SizeSnapsToPixelsAndOnlyAChangeRunsTheLayout) {
-    FormFixture f;
-    f.screen.twipsPerPixel = 12;
-    f.settings.Put("txtHeight", "2220");
-    f.form.Load();
-    f.form.SetWidth(7000);
-    EXPECT_EQ(std::pair(f.form.Width(), f.form.CenterX), std::pair(6996.f, 10000.f));  // 583 pixels; not square: parked outside
-    f.form.CenterX = 1;
-    f.form.SetWidth(6999);  // the same 583 pixels: no resize
-    EXPECT_EQ(f.form.CenterX, 1);
-    EXPECT_EQ(f.form.Outline->right, 185);  // a size change alone keeps the outline
-    f.form.txtHeight.Text = "";  // no size to take the needle's length from: the rest still runs
-    f.form.SetWidth(2220);
-    EXPECT_EQ(std::pair(f.form.NeedleLen, f.form.ImgMitte.Left), std::pair(0.f, 990.f));
-}
-
 // A 2220-twip instrument on a 1024 x 768 screen at 15 twips per pixel.
 class Placement : public ::testing::Test {
 protected:
