@@ -7,7 +7,8 @@
 # untouched, and no root is needed), states one version everywhere, its
 # menu entry's command starts the gauge, and it removes cleanly. Runs on the
 # X server of x_session.sh.
-# Usage: package_round_trip.sh BUILD_DIR
+# Usage: package_round_trip.sh BUILD_DIR [PACKAGES_DIR]   (the .deb's part
+#        with the packages scripts/package made there)
 set -euo pipefail
 export PATH=$PATH:/usr/local/sbin:/usr/sbin:/sbin  # dpkg runs ldconfig and start-stop-daemon, which a user's PATH lacks
 build=$1
@@ -26,10 +27,8 @@ for size in 16 32 48 64 128 256; do
   [[ $(identify -format '%wx%h' "$icon") == "${size}x${size}" ]] || { echo "$icon is not ${size}x${size}"; exit 1; }
 done
 
-cd "$build"
-rm -f zeltavor_*.deb
-cpack -G DEB >/dev/null
-package=$(ls zeltavor_*.deb)
+[[ -n ${2:-} ]] || exit 0
+package=$(ls "$2"/zeltavor_*.deb)
 errors=$(lintian --tag-display-limit 0 "$package" 2>/dev/null | grep '^E:' || true)
 [[ -z $errors ]] || { echo "lintian: $errors"; exit 1; }
 dpkg-checkbuilddeps -d "$(dpkg-deb -f "$package" Depends)" /dev/null
@@ -41,7 +40,7 @@ run_dpkg() { "${dpkg[@]}" "$@" >"$prefix/dpkg.log" 2>&1 || { cat "$prefix/dpkg.l
 run_dpkg -i "$package"
 entry=$root/usr/share/applications/de.zeltavor.zeltavor.desktop
 version=$("$root/usr/bin/zeltavor" --version)
-for stated in "$(dpkg-deb -f "$package" Version)" "$(sed -n 's/^X-Zeltavor-Version=//p' "$entry")" \
+for stated in "$(dpkg-deb -f "$package" Version | sed 's/-[0-9]*$//')" "$(sed -n 's/^X-Zeltavor-Version=//p' "$entry")" \
     "$(grep -o -m1 '<release version="[^"]*' "$root/usr/share/metainfo/de.zeltavor.zeltavor.metainfo.xml" | cut -d'"' -f2)"; do
   [[ "zeltavor $stated" == "$version" ]] || { echo "the package states version '$stated', the program '$version'"; exit 1; }
 done

@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
-# Two package builds of this tree in folders of different names give the
-# same source release, Debian package and Windows zips, byte for byte; the
+# Two package builds of this tree in folders of different names (the first
+# in OUT, kept for the package round trip) give the same source release,
+# Debian source and binary packages and Windows zips, byte for byte; the
 # release holds the tracked files but debian/ and no more; the zips' texts are
 # what Windows' Notepad reads, and lintian finds the package hardened.
-# Usage: reproducible.sh SOURCE_DIR
+# Usage: reproducible.sh SOURCE_DIR OUT
 set -euo pipefail
-first=$(mktemp -d) second=$(mktemp -d)/second-build
-trap 'rm -rf "$first" "${second%/*}"' EXIT
+first=$2 second=$(mktemp -d)/second-build
+trap 'rm -rf "${second%/*}"' EXIT
 for out in "$first" "$second"; do "$1/scripts/package" "$out" >/dev/null 2>&1 || { echo "scripts/package $out failed"; exit 1; }; done
-for built in "$first"/zeltavor-*.tar.gz "$first"/zeltavor_*.deb "$first"/zeltavor-*-windows*.zip; do
+for built in "$first"/zeltavor-*.tar.gz "$first"/zeltavor_*.dsc "$first"/zeltavor_*.deb "$first"/zeltavor-*-windows*.zip; do
   cmp "$built" "$second/${built##*/}" || { echo "${built##*/} differs between two builds"; exit 1; }
 done
 [[ $(tar tzf "$first"/zeltavor-*.tar.gz | grep -vc '/$') == $(git -C "$1" ls-tree -r --name-only HEAD | grep -vc '^debian/') ]] ||
