@@ -14,9 +14,9 @@ for built in "$first"/zeltavor-*.tar.gz "$first"/zeltavor_*.dsc "$first"/zeltavo
 done
 [[ $(tar tzf "$first"/zeltavor-*.tar.gz | grep -vc '/$') == $(git -C "$1" ls-tree -r --name-only HEAD | grep -vc '^debian/') ]] ||
   { echo "the source release holds other files than the commit's, debian/ aside"; exit 1; }
-cd "$first" && cmake -E tar xf zeltavor-*-windows.zip LIESMICH.txt LICENSE.txt
+cd "${second%/*}" && cmake -E tar xf "$first"/zeltavor-*-windows.zip LIESMICH.txt LICENSE.txt  # beside the second build
 for text in LIESMICH.txt LICENSE.txt; do  # for Windows' Notepad: a mark that says UTF-8, and CRLF
   [[ $(head -c3 "$text") == $'\xef\xbb\xbf' && $(grep -vc $'\r$' "$text") == 0 ]] || { echo "$text: no BOM or not CRLF"; exit 1; }
 done
-tags=$(TMPDIR=$first lintian --tag-display-limit 0 -I "$first"/zeltavor_*.deb 2>/dev/null | grep hardening || true)  # it leaves a cache
+tags=$(TMPDIR=${second%/*} lintian --tag-display-limit 0 -I "$first"/zeltavor_*.deb 2>/dev/null | grep hardening || true)  # it leaves a cache
 [[ -z $tags ]] || { echo "lintian: $tags"; exit 1; }
