@@ -2,12 +2,12 @@
 # Debian package comes from debian/ (scripts/package builds it).
 include(GNUInstallDirs)
 
-# The Debian source package names the version once more, with its revision
-# (the source release leaves debian/ out).
+# The Debian source package names the version once more (the source release
+# leaves debian/ out).
 if(EXISTS ${PROJECT_SOURCE_DIR}/debian/changelog)
   file(STRINGS ${PROJECT_SOURCE_DIR}/debian/changelog debian_version LIMIT_COUNT 1 REGEX "^zeltavor \\(")
-  if(NOT debian_version MATCHES "^zeltavor \\(${PROJECT_VERSION}-[0-9]+\\)")
-    message(FATAL_ERROR "debian/changelog begins '${debian_version}': its version must be ${PROJECT_VERSION}-<revision>")
+  if(NOT debian_version MATCHES "^zeltavor \\(${PROJECT_VERSION}\\)")
+    message(FATAL_ERROR "debian/changelog begins '${debian_version}': its version must be ${PROJECT_VERSION}")
   endif()
 endif()
 
