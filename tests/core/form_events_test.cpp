@@ -30,7 +30,7 @@ TEST_F(Events, StartUpPlacesTheWindowAndRunsTheSweepThenTheRefresh) {
     EXPECT_EQ(std::tuple(tick.timer1->run, tick.timer1->interval, tick.timer2->run), std::tuple(true, 100, false));
     events.Timer1Fired();  // the needle from its last sweep step onto the reading
     const Changes quiet = events.Timer1Fired();
-    EXPECT_FALSE(quiet.repaint || quiet.geometry || quiet.outline || quiet.timer1 || quiet.timer2);
+    EXPECT_FALSE(quiet.repaint || quiet.panel || quiet.geometry || quiet.outline || quiet.timer1 || quiet.timer2);
     memory.load = 46;
     const Changes moved = events.Timer1Fired();
     EXPECT_TRUE(moved.readingChanged && moved.repaint);
@@ -107,7 +107,7 @@ TEST_F(Events, TabReachesEveryControlAndKeysPressWhatHasTheFocus) {
     const std::size_t drawn = events.view().drawn.size();
     EXPECT_EQ(events.KeyDown({Key::Tab}).changes.focus, Focus(PaintedControlId::imgDot0));
     EXPECT_EQ(events.view().drawn.size(), drawn + 4);  // its frame of four lines, one pixel wide
-    EXPECT_EQ(std::get<DrawnFill>(events.view().drawn.back()).place.width, 1);
+    EXPECT_EQ(std::get<DrawnFill>(events.view().drawn.back()), (DrawnFill{{80, 109, 1, 14}, {0, 0, 0}}));  // the right edge
     events.KeyDown({Key::Menu});  // the size box has the focus: Tab goes on from there
     std::vector<Focus> round;
     for (int i = 0; i < 9; ++i) round.push_back(*events.KeyDown({Key::Tab}).changes.focus);

@@ -38,7 +38,7 @@ protected:
 TEST_F(Placement, DraggingSnapsToTheLeftTopAndBottomEdges) {
     for (const auto& [left, top, wantLeft, wantTop] :
          {std::tuple{49.f, 1000.f, 0.f, 1000.f}, {50, 1000, 50, 1000}, {-300, 1000, 0, 1000}, {1000, 49, 1000, 0},
-          {1000, 9250, 1000, 9250}, {1000, 9251, 1000, 9300},
+          {1000, 50, 1000, 50}, {1000, 9250, 1000, 9250}, {1000, 9251, 1000, 9300},
           {20000, 1000, 20000, 1000}}) {  // nothing holds it on the right while dragging
         DragTo(left, top);
         EXPECT_EQ(std::pair(f.form.Left, f.form.Top), std::pair(wantLeft, wantTop)) << left << " " << top;
