@@ -190,7 +190,7 @@ TEST(ApplyChanges, FollowsTheOrderThatKeepsTheWindowRight) {
         void TakeFocus(const Focus&) override { calls += "focus "; }
         void ShowMessage(std::string_view text) override { calls += std::string(text) + " "; }
     } target;
-    Changes all{PixelRect{}, RoundRectRegion{}, TimerOrder{}, TimerOrder{}, true, true, true, MousePointer::Hand, Focus{},
+    Changes all{PixelRect{}, RoundRectRegion{}, TimerOrder{}, TimerOrder{}, true, true, false, true, MousePointer::Hand, Focus{},
                 {"box"}, std::nullopt};
     ApplyChanges(all, target);
     all.end = Ending{1, "", "error"};

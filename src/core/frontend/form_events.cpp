@@ -35,6 +35,7 @@ void ApplyChanges(const Changes& changes, ChangesTarget& target) {
     if (changes.panel) target.FollowPanel();
     if (changes.repaint) target.Repaint();
     if (changes.cursor) target.ShowCursor(*changes.cursor);
+    if (changes.painted) target.FollowPainted();
     if (changes.focus) target.TakeFocus(*changes.focus);
     if (changes.readingChanged) target.AnnounceReading();
     for (const std::string& message : changes.messages) target.ShowMessage(message);
@@ -244,7 +245,9 @@ Changes FormEvents::Changed() {
     const bool first = !std::exchange(built_, true);
     if (const std::optional<Focus> focus = FocusAfter(view, first)) changes.focus = focus_ = *focus;
     MarkFocus(view, focus_);
-    changes.repaint = first || view.drawn != view_.drawn || view.grid != view_.grid || view.painted != view_.painted;
+    changes.repaint = first || view.drawn != view_.drawn || view.grid != view_.grid;
+    // The message line is named by what it says.
+    changes.painted = first || view.painted != view_.painted || view.message != view_.message;
     changes.panel = first || view.panel != view_.panel;
     changes.readingChanged = first || view.reading != view_.reading;
     // Drawn anew on a monitor of another density, also where it has the same size in window pixels.

@@ -43,8 +43,9 @@ struct Changes {
     std::optional<PixelRect> geometry;  // a new place or size
     std::optional<RoundRectRegion> outline;  // a new outline
     std::optional<TimerOrder> timer1, timer2;
-    bool repaint = false;               // something drawn, or a painted control, changed
+    bool repaint = false;               // something drawn changed
     bool panel = false;                 // the panel's boxes and buttons changed
+    bool painted = false;               // a painted control moved, showed, hid or was renamed
     bool readingChanged = false;        // what a screen reader announces
     std::optional<MousePointer> cursor; // the pointer to show from now on
     std::optional<Focus> focus;         // where the keyboard focus goes
@@ -75,6 +76,7 @@ public:
     virtual void ShowCursor(MousePointer pointer) = 0;
     virtual void TakeFocus(const Focus& focus) = 0;
     // What a screen reader is told, where the toolkit has one.
+    virtual void FollowPainted() {}
     virtual void AnnounceReading() {}
     // Modal, OK only, no icon, captioned with the program's title.
     virtual void ShowMessage(std::string_view text) = 0;

@@ -102,7 +102,7 @@ void GaugeWindow::AddControls() {
         }
         painted_.back()->setAttribute(Qt::WA_TransparentForMouseEvents);
     }
-    FollowPanel(), Repaint();
+    FollowPanel(), FollowPainted();
 }
 
 // A control outside the window is hidden, so that nobody is told of it.
@@ -120,7 +120,7 @@ void GaugeWindow::FollowPanel() {
 }
 
 // The stand-ins follow the painted controls; a screen reader hears of a change.
-void GaugeWindow::Repaint() {
+void GaugeWindow::FollowPainted() {
     for (std::size_t i = 0; i < painted_.size(); ++i) {
         const PaintedControlView& control = view().painted[i];
         painted_[i]->setGeometry(control.place.left, control.place.top, control.place.width, control.place.height);
@@ -128,7 +128,6 @@ void GaugeWindow::Repaint() {
         if (painted_[i]->accessibleName() != name) painted_[i]->setAccessibleName(name);
         painted_[i]->setVisible(control.showing);
     }
-    update();
 }
 
 std::optional<PanelControlId> GaugeWindow::PanelIdOf(const QObject* widget) const {

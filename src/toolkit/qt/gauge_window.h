@@ -44,8 +44,9 @@ private:
     void Place(const PixelRect& place) override;
     void ShapeWindow(const RoundRectRegion& outline) override;
     void FollowPanel() override;
-    void Repaint() override;
+    void Repaint() override { update(); }
     void ShowCursor(MousePointer pointer) override;
+    void FollowPainted() override;
     void AnnounceReading() override;
     void TakeFocus(const Focus& focus) override;
     void ShowMessage(std::string_view text) override;
