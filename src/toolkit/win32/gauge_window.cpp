@@ -19,15 +19,12 @@ constexpr wchar_t kWindowClass[] = L"ZeltavorGauge";
 constexpr UINT_PTR kTimer1 = 1, kTimer2 = 2;
 constexpr int kFirstPanelId = 100;  // a panel control's id is this plus its place in the focus order
 
-// Mouse buttons as the handlers count them, 1 left, 2 right, 4 middle: the
-// one pressed or released, or for a move those held.
+// Mouse buttons as the handlers count them, 1 left, 2 right, 4 middle: for a
+// move those held, else the one pressed or released (each button has its
+// down, up and double-click messages in a row).
 int ButtonsOf(UINT message, WPARAM keys) {
-    switch (message) {
-        case WM_LBUTTONDOWN: case WM_LBUTTONUP: return 1;
-        case WM_RBUTTONDOWN: case WM_RBUTTONUP: return 2;
-        case WM_MBUTTONDOWN: case WM_MBUTTONUP: return 4;
-        default: return (keys & MK_LBUTTON ? 1 : 0) | (keys & MK_RBUTTON ? 2 : 0) | (keys & MK_MBUTTON ? 4 : 0);
-    }
+    if (message == WM_MOUSEMOVE) return (keys & (MK_LBUTTON | MK_RBUTTON)) | (keys & MK_MBUTTON ? 4 : 0);
+    return 1 << (message - WM_LBUTTONDOWN) / 3;
 }
 
 PanelControlId IdOf(int controlId) { return static_cast<PanelControlId>(controlId - kFirstPanelId); }
@@ -134,8 +131,6 @@ LRESULT GaugeWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_PAINT:
             PaintView(handle_, events_.view());
             return 0;
-        case WM_ERASEBKGND:
-            return 1;
         case WM_SHOWWINDOW:
             if (wParam) Apply(events_.FirstShow());
             break;

@@ -37,17 +37,11 @@ Pixels LoadPixels(const std::string& name) {
 }
 
 Bitmap ToBitmap(const Pixels& pixels) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = pixels.width;
-    info.bmiHeader.biHeight = -pixels.height;  // top-down
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    // 32 bits a pixel, rows from the top
+    const BITMAPINFO info{{sizeof(BITMAPINFOHEADER), pixels.width, -pixels.height, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
     void* bits = nullptr;
     HBITMAP handle = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (!handle) return {};
-    std::memcpy(bits, pixels.bgra.data(), pixels.bgra.size());
+    if (handle) std::memcpy(bits, pixels.bgra.data(), pixels.bgra.size());
     return {handle, pixels.width, pixels.height};
 }
 

@@ -1,5 +1,6 @@
 #include "view_painter.h"
 
+#include <cwchar>
 #include <map>
 #include <tuple>
 
@@ -10,28 +11,14 @@ namespace zeltavor::win32 {
 
 COLORREF ToColorRef(Rgb colour) { return RGB(colour.r, colour.g, colour.b); }
 
-HFONT FontOf(const DrawnFont& font, int stretchPercent) {
+HFONT FontOf(const DrawnFont& font, int averageCharWidth) {
     static std::map<std::tuple<Font::Family, int, bool, int>, HFONT> fonts;
-    const auto key = std::tuple(font.font.family, font.WholePixelHeight(), font.font.bold, stretchPercent);
+    const auto key = std::tuple(font.font.family, font.WholePixelHeight(), font.font.bold, averageCharWidth);
     if (const auto found = fonts.find(key); found != fonts.end()) return found->second;
-    const wchar_t* face = font.font.family == Font::Family::Serif ? L"MS Serif" : L"MS Sans Serif";
-    const int weight = font.font.bold ? FW_BOLD : FW_NORMAL;
-    HFONT created = CreateFontW(-font.WholePixelHeight(), 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                                OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, face);
-    if (stretchPercent < 100) {
-        HDC screen = GetDC(nullptr);
-        HGDIOBJ old = SelectObject(screen, created);
-        TEXTMETRICW metrics{};
-        GetTextMetricsW(screen, &metrics);
-        SelectObject(screen, old);
-        ReleaseDC(nullptr, screen);
-        LOGFONTW narrower{};
-        GetObjectW(created, sizeof narrower, &narrower);
-        narrower.lfWidth = metrics.tmAveCharWidth * stretchPercent / 100;
-        DeleteObject(created);
-        created = CreateFontIndirectW(&narrower);
-    }
-    return fonts.emplace(key, created).first->second;
+    LOGFONTW face{-font.WholePixelHeight(), averageCharWidth, 0, 0, font.font.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE,
+                  FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, {}};
+    wcscpy(face.lfFaceName, font.font.family == Font::Family::Serif ? L"MS Serif" : L"MS Sans Serif");
+    return fonts.emplace(key, CreateFontIndirectW(&face)).first->second;
 }
 
 namespace {
@@ -73,8 +60,10 @@ public:
             return needed.cx;
         };
         // A face narrowed by its average width need not come out as narrow as asked.
+        TEXTMETRICW metrics{};
+        GetTextMetricsW(dc_, &metrics);
         for (int stretch = NarrowedStretch(width(), text.place.width); stretch < 100 && stretch >= 40 && width() > text.place.width; stretch -= 5)
-            SelectObject(dc_, FontOf(text.font, stretch));
+            SelectObject(dc_, FontOf(text.font, metrics.tmAveCharWidth * stretch / 100));
         SetBkMode(dc_, TRANSPARENT);
         const UINT format = (text.centred ? DT_CENTER : DT_LEFT) | DT_TOP | DT_SINGLELINE | DT_NOPREFIX;
         if (text.emboss) {

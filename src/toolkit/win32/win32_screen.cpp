@@ -26,9 +26,4 @@ float Win32Screen::TwipsPerPixel(int axis) const {
     return zeltavor::TwipsPerPixel(dotsPerInch);
 }
 
-float Win32Screen::TwipsPerPixelX() const { return TwipsPerPixel(LOGPIXELSX); }
-float Win32Screen::TwipsPerPixelY() const { return TwipsPerPixel(LOGPIXELSY); }
-float Win32Screen::Width() const { return GetSystemMetrics(SM_CXSCREEN) * TwipsPerPixelX(); }
-float Win32Screen::Height() const { return GetSystemMetrics(SM_CYSCREEN) * TwipsPerPixelY(); }
-
 }  // namespace zeltavor::win32

@@ -13,10 +13,10 @@ public:
     // The window whose monitor gives the density from now on.
     void SetWindow(HWND window) { window_ = window; }
 
-    float Width() const override;
-    float Height() const override;
-    float TwipsPerPixelX() const override;
-    float TwipsPerPixelY() const override;
+    float Width() const override { return GetSystemMetrics(SM_CXSCREEN) * TwipsPerPixelX(); }
+    float Height() const override { return GetSystemMetrics(SM_CYSCREEN) * TwipsPerPixelY(); }
+    float TwipsPerPixelX() const override { return TwipsPerPixel(LOGPIXELSX); }
+    float TwipsPerPixelY() const override { return TwipsPerPixel(LOGPIXELSY); }
 
 private:
     float TwipsPerPixel(int axis) const;
