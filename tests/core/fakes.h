@@ -40,7 +40,7 @@ struct FakeDrives final : Drives {
     std::optional<DiskGeometry> CurrentDriveGeometry() override { return current == "C:" ? geometry : std::nullopt; }
 };
 
-// Answers queued values for F12, then 0 (key up).
+// No key is ever down.
 struct FakeKeys final : KeyState {
     std::int16_t GetAsyncKeyState(int) override { return 0; }
 };

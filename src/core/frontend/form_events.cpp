@@ -56,10 +56,10 @@ void FormEvents::TakePlace(int left, int top) {
     form_.Top = grid.TwipsY(top - origin.y);
 }
 
-Changes FormEvents::Run(const std::function<void()>& handler) {
+Changes FormEvents::Run(const std::function<void()>& handler, const std::function<bool()>& unchanged) {
     try {
         handler();
-        return Changed();
+        return unchanged && unchanged() ? Changes{} : Changed();
     } catch (const RuntimeError& error) {
         Changes failed;
         failed.timer1 = failed.timer2 = TimerOrder{};  // nothing runs on while it is reported
@@ -215,8 +215,11 @@ Changes FormEvents::CloseFromOutside() {
     return Run([this] { form_.Unload(); });
 }
 
+// Most refresh ticks find the reading as it was: with nothing shown changed,
+// the view is not built again.
 Changes FormEvents::Timer1Fired() {
-    return Run([this] { form_.Timer1_Timer(); });
+    const auto shown = ShownByTick();
+    return Run([this] { form_.Timer1_Timer(); }, [&] { return ShownByTick() == shown; });
 }
 
 Changes FormEvents::Timer2Fired() {

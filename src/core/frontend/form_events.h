@@ -5,6 +5,7 @@
 #include <optional>
 #include <variant>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "runtime/errors.h"
@@ -158,7 +159,12 @@ private:
     void TakePlace(int left, int top);
     const HitArea* HitAt(double x, double y) const;
     Target TargetAt(double x, double y);
-    Changes Run(const std::function<void()>& handler);
+    // A handler's changes; none when `unchanged` says so after it.
+    Changes Run(const std::function<void()>& handler, const std::function<bool()>& unchanged = {});
+    // All a refresh tick can change that the window shows.
+    auto ShownByTick() const {
+        return std::tuple(Geometry(), form_.Grid(), form_.SecZ.X2, form_.SecZ.Y2, form_.lbl_MEM.Caption);
+    }
     Changes Changed();
     Changes OptionsKey();
     KeyOutcome Typed(PanelControlId box, char16_t character, KeyRoute route);
