@@ -42,8 +42,6 @@ TEST(View, EveryDensityShowsTheInstrumentOfNinetySixDotsScaled) {
         EXPECT_EQ(PlaceOf(view, Picture::DialFace), (PixelRect{0, 0, scaled(148), scaled(149)})) << twipsPerPixel;
         const PixelRect hub = PlaceOf(view, Picture::Hub), cross = PlaceOf(view, Picture::RedCross);
         const DrawnLine needle = All<DrawnLine>(view).front();
-        EXPECT_EQ(needle.colour, (Rgb{255, 0, 0}));
-        EXPECT_EQ(std::count_if(view.panel.begin(), view.panel.end(), [](auto& control) { return control.box; }), 2);
         EXPECT_TRUE(All<DrawnText>(view).front().centred);  // the percentage
         EXPECT_EQ(std::pair(hub.left + hub.width / 2, hub.top + hub.height / 2),
                   std::pair(RoundPixel(needle.x1), RoundPixel(needle.y1))) << twipsPerPixel;

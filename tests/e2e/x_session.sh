@@ -6,12 +6,7 @@
 set -euo pipefail
 
 workdir=$(mktemp -d)
-cleanup() {
-  [[ -n ${wm_pid:-} ]] && kill "$wm_pid" 2>/dev/null || true
-  [[ -n ${x_pid:-} ]] && kill "$x_pid" 2>/dev/null || true
-  wait 2>/dev/null || true
-  rm -rf "$workdir"
-}
+cleanup() { kill ${wm_pid:-} ${x_pid:-} 2>/dev/null || true; wait 2>/dev/null || true; rm -rf "$workdir"; }
 trap cleanup EXIT
 
 # Nothing a session's programs write (caches, logs, sockets) goes into the

@@ -44,11 +44,7 @@ protected:
         return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray("<unreadable>");
     }
     static std::string Refusal(QtSettingsStore& writer) {
-        try {
-            writer.Write("MEM", "Optionen", "MEMTOP", "1500");
-        } catch (const RuntimeError& error) {
-            return error.what();
-        }
+        try { writer.Write("MEM", "Optionen", "MEMTOP", "1500"); } catch (const RuntimeError& error) { return error.what(); }
         return "<written>";
     }
     // A small tmpfs over the folder while the test runs (as root).
