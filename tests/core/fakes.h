@@ -3,6 +3,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "runtime/errors.h"
@@ -40,9 +41,10 @@ struct FakeDrives final : Drives {
     std::optional<DiskGeometry> CurrentDriveGeometry() override { return current == "C:" ? geometry : std::nullopt; }
 };
 
-// No key is ever down.
+// F12, pressed since the last query when told so.
 struct FakeKeys final : KeyState {
-    std::int16_t GetAsyncKeyState(int) override { return 0; }
+    std::int16_t f12 = 0;
+    std::int16_t GetAsyncKeyState(int key) override { return key == VK_F12 ? std::exchange(f12, 0) : 0; }
 };
 
 struct FakeSettings final : SettingsStore {

@@ -34,8 +34,10 @@ TEST_F(Events, StartUpPlacesTheWindowAndRunsTheSweepThenTheRefresh) {
     memory.load = 46;
     const Changes moved = events.Timer1Fired();
     EXPECT_TRUE(moved.readingChanged && moved.repaint);
+    keys.f12 = 1;  // a tick with the reading as it was: to the screen's top right, less 5 % of the size
+    EXPECT_EQ(events.Timer1Fired().geometry, (PixelRect{869, 0, 148, 148}));
     events.Press(1, 10, 10);  // a drag moves the window in pixels, as far as window coordinates go
-    EXPECT_EQ(events.Move(1, 110, 60).geometry, (PixelRect{167, 117, 148, 148}));
+    EXPECT_EQ(events.Move(1, 110, 60).geometry, (PixelRect{969, 50, 148, 148}));
     EXPECT_EQ(events.Move(1, 1e6, 10).geometry->left, 32767);
 }
 
@@ -78,6 +80,7 @@ TEST_F(Events, ThePanelTakesKeysTextAndClicksAndTheRedCrossActsOnRelease) {
     EXPECT_TRUE((opened.geometry == PixelRect{67, 67, 467, 148} && opened.outline == RoundRectRegion{0, 0, 467, 148, 0, 0}));
     EXPECT_EQ(events.KeyDown({Key::Character, false, 'a'}).route, KeyRoute::Taken);  // in the size box
     events.Edited(PanelControlId::txtHeight, "1500");
+    EXPECT_TRUE(events.Click(PanelControlId::cmd_clear).painted);  // "Speicher aufgeräumt" on the message line
     for (const PanelControlId none : {PanelControlId{-99}, PanelControlId{6}, PanelControlId::Monis})  // IDOK, past the end, a box
         EXPECT_FALSE(events.Click(none).geometry);
     EXPECT_EQ(events.KeyDown({Key::Return}).changes.geometry, (PixelRect{67, 67, 100, 100}));  // "weiter"
