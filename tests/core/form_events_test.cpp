@@ -84,7 +84,7 @@ TEST_F(Events, ThePanelTakesKeysTextAndClicksAndTheRedCrossActsOnRelease) {
     for (const PanelControlId none : {PanelControlId{-99}, PanelControlId{6}, PanelControlId::Monis})  // IDOK, past the end, a box
         EXPECT_FALSE(events.Click(none).geometry);
     EXPECT_EQ(events.KeyDown({Key::Return}).changes.geometry, (PixelRect{67, 67, 100, 100}));  // "weiter"
-    events.KeyDown({Key::F10, true});
+    EXPECT_EQ(events.KeyDown({Key::F10, true}).changes.geometry, (PixelRect{67, 67, 467, 148}));  // Shift+F10
     const double crossX = (2460 + 3750 + 300) / 15.0, crossY = (-60 + 1500 + 300) / 15.0;
     EXPECT_EQ(events.Move(0, (2460 + 3750) / 15.0, crossY).cursor, MousePointer::Hand);  // from its left edge
     EXPECT_EQ(events.Move(0, crossX, 20).cursor, MousePointer::Default);

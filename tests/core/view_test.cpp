@@ -55,6 +55,7 @@ TEST(View, EveryDensityShowsTheInstrumentOfNinetySixDotsScaled) {
         const RoundRectRegion& round = *f.form.Outline;
         EXPECT_TRUE(round.ellipseWidth >= round.right && round.ellipseHeight >= round.bottom) << twipsPerPixel;
     }
+    EXPECT_EQ(std::tuple(TwipsPerPixel(96), TwipsPerPixel(192), TwipsPerPixel(0)), std::tuple(15.f, 7.5f, 15.f));  // 0: says nothing
     EXPECT_THROW(PixelGrid(0, 15), RuntimeError);  // no screen has no pixels
     EXPECT_THROW(PixelGrid(15, 0), RuntimeError);
     EXPECT_THROW(PixelGrid(15, 15, 0), RuntimeError);

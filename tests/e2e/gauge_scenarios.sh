@@ -27,7 +27,7 @@ first_start() {
   becomes "134 134 160 160"  # 1200 twips
   poll "$deadline" eval '[[ $(property _NET_WM_STATE) == *_NET_WM_STATE_ABOVE* ]]' || fail "not topmost"
   [[ -n $(property _NET_WM_ICON) ]] || fail "no icon"
-  poll "$deadline" eval 'shot 134 134 160 160 gauge && (($(red gauge 80 155) > 100))' || fail "no dial stretched over the window"
+  poll "$deadline" eval 'shot 134 134 160 160 gauge && (($(pixel gauge 80 155 | tr -d "(" | cut -d, -f1) > 100))' || fail "no dial stretched over the window"
   for point in "2 2" "157 2" "2 157" "157 157" "6 36" "152 122"; do  # round, not rounded
     check "$(pixel gauge $point)" "$(pixel desktop $point)" "the desktop at $point"
   done

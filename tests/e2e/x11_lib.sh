@@ -51,7 +51,6 @@ mapped() { [[ -n $1 ]] && xwininfo -id "$1" 2>/dev/null | grep -q IsViewable; } 
 # The screen's pixels in an area: one "X,Y: (R,G,B) …" line each, as ImageMagick writes them.
 shot() { import -silent -window root -crop "$3x$4+$1+$2" -depth 8 txt:- > "$scratch/$5"; }
 pixel() { awk -v at="$2,$3:" '$1 == at {print $2; exit}' "$scratch/$1"; }
-red() { pixel "$@" | tr -d '(' | cut -d, -f1; }
 # The red needle's direction in degrees clockwise from twelve, from the pure
 # red pixels between hub and tip of the 148-pixel dial at X Y.
 needle() {
