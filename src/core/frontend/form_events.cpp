@@ -215,11 +215,14 @@ Changes FormEvents::CloseFromOutside() {
     return Run([this] { form_.Unload(); });
 }
 
-// Most refresh ticks find the reading as it was: with nothing shown changed,
-// the view is not built again.
+// Most refresh ticks find the reading as it was: with the needle and the
+// reading unchanged, and the window where the last view placed it at that
+// view's density, the view is not built again.
 Changes FormEvents::Timer1Fired() {
-    const auto shown = ShownByTick();
-    return Run([this] { form_.Timer1_Timer(); }, [&] { return ShownByTick() == shown; });
+    const auto reading = NeedleAndReading();
+    return Run([this] { form_.Timer1_Timer(); }, [&] {
+        return NeedleAndReading() == reading && Geometry() == placed_ && form_.Grid() == view_.grid;
+    });
 }
 
 Changes FormEvents::Timer2Fired() {

@@ -161,10 +161,8 @@ private:
     Target TargetAt(double x, double y);
     // A handler's changes; none when `unchanged` says so after it.
     Changes Run(const std::function<void()>& handler, const std::function<bool()>& unchanged = {});
-    // All a refresh tick can change that the window shows.
-    auto ShownByTick() const {
-        return std::tuple(Geometry(), form_.Grid(), form_.SecZ.X2, form_.SecZ.Y2, form_.lbl_MEM.Caption);
-    }
+    // What a refresh tick changes when it finds another reading.
+    auto NeedleAndReading() const { return std::tuple(form_.SecZ.X2, form_.SecZ.Y2, form_.lbl_MEM.Caption); }
     Changes Changed();
     Changes OptionsKey();
     KeyOutcome Typed(PanelControlId box, char16_t character, KeyRoute route);
